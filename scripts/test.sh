@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the three configurations and runs every test: native Linux, the same
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, and the 32-bit
+# Windows DLL with its Windows test programs under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-dependencies.sh
+
+# A quiet Wine that never offers to download its Mono or Gecko add-ons.
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+cmake --workflow --preset native
+cmake --workflow --preset sanitize
+cmake --workflow --preset win32

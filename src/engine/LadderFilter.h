@@ -1,0 +1,67 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+namespace tarvolin {
+
+// A four-stage resonant filter. Each stage is the same one-pole section,
+//   stage = p * (in + lastIn) - k * stage,
+// with a zero at Nyquist and its pole at -k; the cutoff c (0..1) enters the
+// coefficients directly. The fourth stage is fed back to the input for
+// resonance and is softened by the cubic x - x^3 / 6 before it is used. Three
+// outputs: low-pass from stage 4, band-pass from stage 3 minus stage 4, and
+// high-pass from the input minus stage 4, each with a gain that makes up for
+// the level the resonance takes away.
+class LadderFilter {
+public:
+    enum Type : long { kLowPass = 0, kBandPass = 1, kHighPass = 2 };
+
+    static constexpr float kCutoffBend = 0.01f;
+    static constexpr float kGainPoint = 0.9f;
+    static constexpr float kGainSlope = 2.21f;
+    static constexpr float kOneSixth = 0.16666667f;
+    static constexpr float kFeedbackScale = 0.64f;
+    static constexpr float kBandPassGain = 3.0f;
+
+    // Bounds that keep the filter's state finite; see the .cpp for why each
+    // is needed and why neither changes the output in the normal range.
+    static constexpr float kLowestPole = -1.0f;
+    static constexpr float kCubicTurningPoint = 1.4142135f; // sqrt(2)
+
+    // Filters `sample` in place. Any `type` other than the three outputs
+    // leaves the sample unfiltered (the state still advances).
+    void process(float& sample, float cutoff, float resonance, long type) noexcept;
+
+    float stage1() const noexcept { return stage1_; }
+    float stage2() const noexcept { return stage2_; }
+    float stage3() const noexcept { return stage3_; }
+    float stage4() const noexcept { return stage4_; }
+    float k() const noexcept { return k_; }
+    float p() const noexcept { return p_; }
+    float feedbackGain() const noexcept { return feedbackGain_; }
+    float input() const noexcept { return input_; }
+
+private:
+    float stage1_ = 0.0f;
+    float stage2_ = 0.0f;
+    float stage3_ = 0.0f;
+    float stage4_ = 0.0f;
+    float lastInput_ = 0.0f;
+    float lastStage1_ = 0.0f;
+    float lastStage2_ = 0.0f;
+    float lastStage3_ = 0.0f;
+    float k_ = 0.0f;
+    float p_ = 0.0f;
+    float feedbackGain_ = 0.0f;
+    float input_ = 0.0f;
+};
+
+static_assert(std::bit_cast<std::uint32_t>(LadderFilter::kCutoffBend) == 0x3C23D70Au);
+static_assert(std::bit_cast<std::uint32_t>(LadderFilter::kGainPoint) == 0x3F666666u);
+static_assert(std::bit_cast<std::uint32_t>(LadderFilter::kGainSlope) == 0x400D70A4u);
+static_assert(std::bit_cast<std::uint32_t>(LadderFilter::kOneSixth) == 0x3E2AAAABu);
+static_assert(std::bit_cast<std::uint32_t>(LadderFilter::kFeedbackScale) == 0x3F23D70Au);
+static_assert(std::bit_cast<std::uint32_t>(LadderFilter::kCubicTurningPoint) == 0x3FB504F3u);
+
+} // namespace tarvolin

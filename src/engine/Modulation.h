@@ -1,0 +1,47 @@
+#pragma once
+
+namespace tarvolin {
+
+// What the LFOs and the mod envelope contribute to one sample. The render
+// clears these at the start of every sample; after the pitch law, pitch1 and
+// pitch2 hold the two oscillator frequencies in hertz.
+struct ModulationSums {
+    float pitch1 = 0.0f;    // semitones for oscillator 1
+    float pitch2 = 0.0f;    // semitones for oscillator 2
+    float ampMod = 1.0f;    // amplitude factor
+    float cutoffMod = 0.0f; // added to the 0..1 cutoff
+    float fm1 = 0.0f;       // FM amount of oscillator 1
+    float fm2 = 0.0f;       // FM amount of oscillator 2
+    float pw1 = 0.0f;       // pulse width of oscillator 1
+    float pw2 = 0.0f;       // pulse width of oscillator 2
+};
+
+// Where the modulators go. Each destination switch is the raw parameter value,
+// rounded inside (ties to even); values outside the tables add nothing.
+struct ModulationRouting {
+    // A full-depth pitch modulation swings four octaves either way.
+    static constexpr float kPitchRange = 48.0f;
+
+    // LFO depth from its amount knob: d = (amount - 0.5) * 2, then d^4. 0.5 is
+    // no modulation; both ends are full depth, as the fourth power loses the
+    // sign of d.
+    static float lfoDepth(float amount) noexcept;
+
+    // LFO 1, destination round(switch * 4): FM 2, pitch 2, both pulse widths,
+    // both pitches, cutoff.
+    static void routeLfo1(ModulationSums& sums, float value, float depth,
+                          float destinationSwitch) noexcept;
+
+    // LFO 2, destination round(switch * 2): both pitches, amplitude, cutoff.
+    // The amplitude takes the raw amount, centred on 0.5, without the fourth
+    // power: 1 gives tremolo below unity gain, 0 above it.
+    static void routeLfo2(ModulationSums& sums, float value, float depth, float amount,
+                          float destinationSwitch) noexcept;
+
+    // Mod envelope, destination round(switch * 2): pitch 2, FM 2, both pulse
+    // widths. `amount` is the envelope value after inversion and scaling.
+    static void routeModEnvelope(ModulationSums& sums, float amount,
+                                 float destinationSwitch) noexcept;
+};
+
+} // namespace tarvolin

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+namespace tarvolin {
+
+// The white-noise source. Its seed is one value for the whole module, shared
+// by every instance and never reset: it starts at 0 when the module loads and
+// advances once per rendered sample of any instance.
+class NoiseSource {
+public:
+    // Linear congruential step, modulo 2^32 by unsigned wrap-around.
+    static constexpr std::uint32_t kMultiplier = 1103515245u;
+    static constexpr std::uint32_t kIncrement = 12345u;
+    // The float nearest 1/32767: maps the 15-bit draw onto 0..1.
+    static constexpr float kDrawScale = 3.0518509e-05f;
+    // Leaves a faint noise even with the level knob at 0.
+    static constexpr float kLevelFloor = 0.0001f;
+
+    // Advances the seed and returns (level + 0.0001) * r / 32767 - 0.5 for the
+    // new 15-bit draw r. The -0.5 is not scaled by the level: at level 0 the
+    // source is a constant of about -0.5 that the low cut later removes.
+    static float next(float level) noexcept;
+
+    static std::uint32_t seed() noexcept;
+    // Lets a test replay a noise sequence; the module itself never calls it.
+    static void setSeed(std::uint32_t value) noexcept;
+};
+
+static_assert(std::bit_cast<std::uint32_t>(NoiseSource::kDrawScale) == 0x38000100u);
+
+} // namespace tarvolin

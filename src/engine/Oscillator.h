@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/RectangleOscillator.h"
+#include "engine/SawOscillator.h"
+#include "engine/SineOscillator.h"
+#include "engine/TriangleOscillator.h"
+
+namespace tarvolin {
+
+// One of a voice's two oscillators: all four forms, each with its own phase.
+// Only the selected form runs in a sample, so switching the waveform in the
+// middle of a note resumes the new form from where it last stopped.
+class Oscillator {
+public:
+    enum Form : long { kSine = 0, kTriangle = 1, kSaw = 2, kRectangle = 3 };
+
+    // One value of the form `form` (round(waveform parameter * 3)). Any other
+    // form number renders nothing and advances nothing. The sine form runs at
+    // twice the frequency asked for.
+    float render(long form, float frequency, float fmAmount, float pulseWidth,
+                 float modFrequency) noexcept {
+        switch (form) {
+        case kSine:
+            return sine_.render(2.0f * frequency, fmAmount, modFrequency);
+        case kTriangle:
+            return triangle_.render(frequency, fmAmount, modFrequency);
+        case kSaw:
+            return saw_.render(frequency, fmAmount, modFrequency);
+        case kRectangle:
+            return rectangle_.render(frequency, fmAmount, pulseWidth, modFrequency);
+        default:
+            return 0.0f;
+        }
+    }
+
+    // Start states for the next note from silence.
+    void enterIdle() noexcept {
+        sine_.enterIdle();
+        triangle_.enterIdle();
+        saw_.enterIdle();
+        rectangle_.enterIdle();
+    }
+
+    const SineOscillator& sine() const noexcept { return sine_; }
+    const TriangleOscillator& triangle() const noexcept { return triangle_; }
+    const SawOscillator& saw() const noexcept { return saw_; }
+    const RectangleOscillator& rectangle() const noexcept { return rectangle_; }
+
+private:
+    SineOscillator sine_;
+    TriangleOscillator triangle_;
+    SawOscillator saw_;
+    RectangleOscillator rectangle_;
+};
+
+} // namespace tarvolin

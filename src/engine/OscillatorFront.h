@@ -1,0 +1,91 @@
+#pragma once
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+namespace tarvolin {
+
+// The phase machinery every oscillator form shares: a main phase that runs
+// from -pi to +pi, a frequency-modulation phase beside it, the smoothed phase
+// increment and the feedback amount K that the triangle, saw and rectangle
+// forms feed their own output back with. Each form owns one front and adds
+// its own wave shaping on top.
+class OscillatorFront {
+public:
+    // The phase runs from -kHalfRange to +kHalfRange; the wrap subtracts a
+    // whole turn, written as kHalfRange + kHalfRange.
+    static constexpr float kHalfRange = 3.1415927f;
+
+    // The oscillators always convert hertz to radians at 44100 Hz, whatever
+    // rate the engine was built with: radians per sample = f * pi / (44100 / 2).
+    static constexpr float kHalfSampleRate = 44100.0f * 0.5f;
+
+    // K falls linearly from 2.3 at 0 Hz to 0 at 10 kHz: strong feedback makes
+    // the bright waves, and above 10 kHz it would only alias.
+    static constexpr float kFeedbackCeiling = 2.3f;
+    static constexpr float kFeedbackSlope = 0.0001f;
+
+    // The increment closes this share of its distance to the target each
+    // sample, which gives every note from silence a short upward sweep.
+    static constexpr float kIncrementSmoothing = 0.1f;
+
+    explicit OscillatorFront(float startPhase) noexcept
+        : phase_(startPhase), modPhase_(startPhase) {}
+
+    // Puts both phases at `startPhase` and drops the increment to 0.
+    void restartAt(float startPhase) noexcept {
+        phase_ = startPhase;
+        modPhase_ = startPhase;
+        smoothedIncrement_ = 0.0f;
+    }
+
+    // K for frequency f, stored for the form's shaping step.
+    float updateFeedbackAmount(float frequency) noexcept {
+        float amount = kFeedbackCeiling * (1.0f - kFeedbackSlope * frequency);
+        if (amount < 0.0f) {
+            amount = 0.0f;
+        }
+        feedbackAmount_ = amount;
+        return amount;
+    }
+
+    // Advances both phases by one sample. The modulator is a sine at
+    // `modFrequency`; sin + 1 never goes negative, so a positive `fmAmount`
+    // only ever speeds the phase up. The wraps subtract one turn at most: a
+    // phase pushed further than a turn in one sample stays out of range until
+    // later samples bring it back.
+    void advance(float frequency, float fmAmount, float modFrequency) noexcept {
+        modPhase_ = modPhase_ + modFrequency * kHalfRange / kHalfSampleRate;
+        increment_ = frequency * kHalfRange / kHalfSampleRate;
+        smoothedIncrement_ += (increment_ - smoothedIncrement_) * kIncrementSmoothing;
+        phase_ = phase_ + fmAmount * (std::sin(modPhase_) + 1.0f) + smoothedIncrement_;
+        if (phase_ >= kHalfRange) {
+            phase_ -= kHalfRange + kHalfRange;
+        }
+        if (modPhase_ >= kHalfRange) {
+            modPhase_ -= kHalfRange + kHalfRange;
+        }
+    }
+
+    float phase() const noexcept { return phase_; }
+    float modPhase() const noexcept { return modPhase_; }
+    float increment() const noexcept { return increment_; }
+    float smoothedIncrement() const noexcept { return smoothedIncrement_; }
+    float feedbackAmount() const noexcept { return feedbackAmount_; }
+
+private:
+    float increment_ = 0.0f;
+    float smoothedIncrement_ = 0.0f;
+    float feedbackAmount_ = 0.0f;
+    float phase_;
+    float modPhase_;
+};
+
+static_assert(std::bit_cast<std::uint32_t>(OscillatorFront::kHalfRange) == 0x40490FDBu);
+static_assert(std::bit_cast<std::uint32_t>(OscillatorFront::kFeedbackCeiling) == 0x40133333u);
+static_assert(std::bit_cast<std::uint32_t>(OscillatorFront::kFeedbackSlope) == 0x38D1B717u);
+static_assert(std::bit_cast<std::uint32_t>(OscillatorFront::kIncrementSmoothing) == 0x3DCCCCCDu);
+static_assert(OscillatorFront::kHalfSampleRate == 22050.0f);
+
+} // namespace tarvolin

@@ -1,0 +1,65 @@
+#pragma once
+
+namespace tarvolin {
+
+// The 52 parameters every MIDI channel carries, by the index hosts, programs,
+// chunks and the tune export use.
+enum ParameterIndex : int {
+    kVolume = 0,
+    kMasterPitch = 1,
+    kNoiseVolume = 2,
+    kNotUsed = 3,
+    kPitchRamp = 4,
+    kVolumeOsc1 = 5,
+    kWaveformOsc1 = 6,
+    kFmAmountOsc1 = 7,
+    kVolumeOsc2 = 8,
+    kTuneOsc2 = 9,
+    kFineTuneOsc2 = 10,
+    kWaveformOsc2 = 11,
+    kFmAmountOsc2 = 12,
+    kPwAmountOsc2 = 13,
+    kCutoff = 14,
+    kResonance = 15,
+    kFilterType = 16,
+    kKeyFollow = 17,
+    kLfo1Rate = 18,
+    kLfo1Amount = 19,
+    kLfo1Waveform = 20,
+    kLfo1Destination = 21,
+    kLfo1Restart = 22,
+    kLfo2Rate = 23,
+    kLfo2Amount = 24,
+    kLfo2Waveform = 25,
+    kLfo2Destination = 26,
+    kLfo2Restart = 27,
+    kAttackAmp = 28,
+    kDecayAmp = 29,
+    kSustainAmp = 30,
+    kReleaseAmp = 31,
+    kSpare32 = 32,
+    kFilterEnvAmount = 33,
+    kAttackFilter = 34,
+    kDecayFilter = 35,
+    kSustainFilter = 36,
+    kReleaseFilter = 37,
+    kModEnvAmount = 38,
+    kModEnvDestination = 39,
+    kModEnvInvert = 40,
+    kAttackMod = 41,
+    kDecayMod = 42,
+    kLowCut = 43,
+    kPortamento = 44,
+    kMidiLearn = 45,
+    kEchoVolume = 46,
+    kEchoFeedback = 47,
+    kEchoDelayTime = 48,
+    kNoNoteOff = 49,
+    kChannel = 50,
+    kSaveData = 51,
+};
+
+inline constexpr int kNumParameters = 52;
+inline constexpr int kNumChannels = 16;
+
+} // namespace tarvolin

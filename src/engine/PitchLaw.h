@@ -1,0 +1,56 @@
+#pragma once
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+namespace tarvolin {
+
+// Semitones to hertz, and the portamento that slides between them.
+struct PitchLaw {
+    // Note 81 is 440 Hz (so note 69 is 220 Hz).
+    static constexpr float kReferenceNote = 81.0f;
+    static constexpr float kReferenceFrequency = 440.0f;
+    // The division by 12 is a multiplication by the float nearest 1/12.
+    static constexpr float kOctavesPerSemitone = 0.083333336f;
+    static constexpr float kLowestFrequency = 10.0f;
+    // Portamento speed at the knob's bottom, semitones per sample.
+    static constexpr float kGlidePerSample = 0.002f;
+
+    // 440 * 2^((pitch - 81) / 12), at least 10 Hz. `pitch` is the caller's sum
+    // of note, offsets and modulation, added up in the caller's order.
+    static float frequency(float pitch) noexcept {
+        const float hertz =
+            kReferenceFrequency * std::exp2((pitch - kReferenceNote) * kOctavesPerSemitone);
+        return hertz < kLowestFrequency ? kLowestFrequency : hertz;
+    }
+
+    // One sample of portamento. `glide` moves linearly towards 0 by
+    // (1 - portamento) * 0.002 semitones, never past it, and what remains is
+    // taken off `pitchOffset`, so the pitch starts at the old note and slides
+    // to the new one. With portamento at 0 (or less) the glide is neither
+    // applied nor changed: it waits for the knob to come up.
+    static void glideStep(float& glide, float portamento, float& pitchOffset) noexcept {
+        if (!(portamento > 0.0f)) {
+            return;
+        }
+        const float step = (1.0f - portamento) * kGlidePerSample;
+        if (glide > 0.0f) {
+            glide -= step;
+            if (glide < 0.0f) {
+                glide = 0.0f;
+            }
+            pitchOffset -= glide;
+        } else if (glide < 0.0f) {
+            glide += step;
+            if (glide > 0.0f) {
+                glide = 0.0f;
+            }
+            pitchOffset -= glide;
+        }
+    }
+};
+
+static_assert(std::bit_cast<std::uint32_t>(PitchLaw::kOctavesPerSemitone) == 0x3DAAAAABu);
+
+} // namespace tarvolin

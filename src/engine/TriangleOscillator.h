@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/OscillatorFront.h"
+
+#include <cmath>
+
+namespace tarvolin {
+
+// A cosine whose phase is bent by the square of its own smoothed output. The
+// squared feedback always pushes the phase forward, which sharpens the cosine
+// towards a triangle; the 0.25 share of the old feedback keeps the loop stable.
+class TriangleOscillator {
+public:
+    static constexpr float kOutputShare = 0.65f;
+    static constexpr float kMemoryShare = 0.25f;
+
+    TriangleOscillator() noexcept : front_(0.0f) {}
+
+    float render(float frequency, float fmAmount, float modFrequency) noexcept {
+        const float amount = front_.updateFeedbackAmount(frequency);
+        front_.advance(frequency, fmAmount, modFrequency);
+        angle_ = front_.phase() + amount * (feedback_ * feedback_);
+        output_ = std::cos(angle_);
+        feedback_ = kOutputShare * output_ + kMemoryShare * feedback_;
+        return output_;
+    }
+
+    // Built at phase 0, but every note from silence starts at -pi.
+    void enterIdle() noexcept {
+        front_.restartAt(-OscillatorFront::kHalfRange);
+        feedback_ = 0.0f;
+    }
+
+    const OscillatorFront& front() const noexcept { return front_; }
+    float output() const noexcept { return output_; }
+    float feedback() const noexcept { return feedback_; }
+    float angle() const noexcept { return angle_; }
+
+private:
+    OscillatorFront front_;
+    float output_ = 0.0f;
+    float feedback_ = 0.0f;
+    float angle_ = 0.0f;
+};
+
+static_assert(std::bit_cast<std::uint32_t>(TriangleOscillator::kOutputShare) == 0x3F266666u);
+
+} // namespace tarvolin

@@ -1,0 +1,335 @@
+#include "instrument/SynthPlugin.h"
+
+#include "engine/DenormalGuard.h"
+#include "engine/SynthEngine.h"
+#include "instrument/ParameterTable.h"
+#include "instrument/Rounding.h"
+
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace tarvolin {
+
+namespace {
+
+constexpr int kQueueCapacity = 500;
+constexpr int kNumOutputs = 2;
+constexpr float kControllerScale = 0.007874016f;    // 1/127
+constexpr int kReloadedParameters = kNoNoteOff + 1; // a channel switch reloads 0..49
+constexpr const char* kEffectName = "Tarvolin";
+constexpr const char* kVendorName = "Halbrook";
+
+// Program records are bytes hosts read in place while either thread may set
+// a value, so single values go in and out as atomic 32-bit accesses.
+void storeRelaxed(float& slot, float value) {
+    std::atomic_ref<float>(slot).store(value, std::memory_order_relaxed);
+}
+void storeRelaxed(std::int32_t& slot, std::int32_t value) {
+    std::atomic_ref<std::int32_t>(slot).store(value, std::memory_order_relaxed);
+}
+std::int32_t loadRelaxed(std::int32_t& slot) {
+    return std::atomic_ref<std::int32_t>(slot).load(std::memory_order_relaxed);
+}
+
+} // namespace
+
+SynthPlugin::SynthPlugin(audioMasterCallback hostCallback)
+    : EffectBaseExt(hostCallback, kNumPrograms, kNumParameters), eventQueue(kQueueCapacity) {
+    engine = std::make_unique<SynthEngine>(getSampleRate());
+    programs = std::make_unique<ProgramRecord[]>(kNumPrograms);
+    for (int p = 0; p < kNumPrograms; ++p) {
+        programs[p] = ProgramRecord::makeDefault();
+    }
+    SynthPlugin::setProgram(0);
+    setProgramChunks(true);
+    if (hasHost()) {
+        setNumInputs(0);
+        setNumOutputs(kNumOutputs);
+        setCanReplacing(true);
+        setHasVu(false);
+        setHasClip(false);
+        setIsSynth(true);
+    }
+}
+
+SynthPlugin::~SynthPlugin() = default;
+
+void SynthPlugin::storeValue(int channel, int index, float value) {
+    storeRelaxed(currentProgramRecord().params[channel][index], value);
+    engine->channel(channel).params[static_cast<std::size_t>(index)].store(value);
+}
+
+void SynthPlugin::setParameter(VstInt32 index, float value) {
+    if (index < 0 || index >= kNumParameters || !std::isfinite(value)) {
+        return;
+    }
+    const int channel = getCurrentChannel();
+    storeValue(channel, index, value);
+    lastParameter.store(index, std::memory_order_relaxed);
+
+    switch (index) {
+    case kNoNoteOff:
+        // The program keeps this switch as a whole number; the engine the raw value.
+        storeRelaxed(currentProgramRecord().params[channel][index],
+                     static_cast<float>(roundToInt(value)));
+        break;
+    case kChannel:
+        switchChannel(value);
+        break;
+    case kSaveData:
+        tuneExport.setSwitch(value, *engine);
+        break;
+    default:
+        break;
+    }
+}
+
+void SynthPlugin::switchChannel(float value) {
+    int channel = roundToInt(static_cast<double>(value) * 15.0);
+    // Values beyond 0..1 select the nearest channel there is.
+    channel = channel < 0 ? 0 : (channel >= kNumChannels ? kNumChannels - 1 : channel);
+    currentChannel.store(channel, std::memory_order_relaxed);
+    // Pushing the new channel's values through setParameter shows them in the
+    // current program and, in derived layers, in the editor.
+    for (int i = 0; i < kReloadedParameters; ++i) {
+        setParameter(i, engine->channel(channel).params[static_cast<std::size_t>(i)].load());
+    }
+    hostUpdateDisplay();
+}
+
+float SynthPlugin::getParameter(VstInt32 index) {
+    if (index < 0 || index >= kNumParameters) {
+        return 0.0f;
+    }
+    return engine->channel(getCurrentChannel()).params[static_cast<std::size_t>(index)].load();
+}
+
+void SynthPlugin::getParameterName(VstInt32 index, char* text) {
+    std::strcpy(text, parameterName(index));
+}
+
+void SynthPlugin::getParameterLabel(VstInt32 /*index*/, char* /*label*/) {
+    // No units: the host's buffer is left as the host filled it.
+}
+
+void SynthPlugin::getParameterDisplay(VstInt32 index, char* text) {
+    floatToText(0.0f, text);
+    if (index < 0 || index >= kNumParameters) {
+        return;
+    }
+    const int channel = getCurrentChannel();
+    floatToText(getParameter(index), text);
+    switch (index) {
+    case kNoNoteOff:
+        floatToText(currentProgramRecord().params[channel][kNoNoteOff], text);
+        break;
+    case kChannel:
+        floatToText(static_cast<float>(channel), text);
+        break;
+    case kSaveData:
+        floatToText(static_cast<float>(tuneExport.state()), text);
+        break;
+    default:
+        break;
+    }
+}
+
+void SynthPlugin::setProgram(VstInt32 program) {
+    if (program < 0 || program >= kNumPrograms) {
+        return;
+    }
+    currentProgram = program;
+    const ProgramRecord& record = programs[program];
+    const int rememberedChannel = getCurrentChannel();
+    for (int c = 0; c < kNumChannels; ++c) {
+        currentChannel.store(c, std::memory_order_relaxed);
+        for (int i = 0; i < kReloadedParameters; ++i) {
+            setParameter(i, record.params[c][i]);
+        }
+        // The channel selector and the export switch are stored without acting
+        // on them: mid-load they would re-select a channel or start an export.
+        for (int i = kChannel; i < kNumParameters; ++i) {
+            engine->channel(c).params[static_cast<std::size_t>(i)].store(record.params[c][i]);
+        }
+    }
+    currentChannel.store(rememberedChannel, std::memory_order_relaxed);
+}
+
+void SynthPlugin::setProgramName(char* name) {
+    currentProgramRecord().setName(name);
+}
+
+void SynthPlugin::getProgramName(char* name) {
+    std::strcpy(name, currentProgramRecord().name);
+}
+
+bool SynthPlugin::getProgramNameIndexed(VstInt32 /*category*/, VstInt32 index, char* text) {
+    if (index < 0 || index >= kNumPrograms) {
+        return false;
+    }
+    std::strcpy(text, programs[index].name);
+    return true;
+}
+
+bool SynthPlugin::copyProgram(VstInt32 destination) {
+    if (destination < 0 || destination >= kNumPrograms) {
+        return false;
+    }
+    programs[destination] = currentProgramRecord();
+    return true;
+}
+
+VstInt32 SynthPlugin::getChunk(void** data, bool /*isPreset*/) {
+    *data = &currentProgramRecord();
+    return kProgramRecordSize;
+}
+
+VstInt32 SynthPlugin::setChunk(void* data, VstInt32 byteSize, bool /*isPreset*/) {
+    // A short chunk cannot be a program of ours; reading it whole would run past the host's data.
+    if (byteSize < kProgramRecordSize) {
+        return 0;
+    }
+    ProgramRecord& record = currentProgramRecord();
+    std::memcpy(&record, data, kProgramRecordSize);
+    record.sanitise();
+    setProgram(currentProgram);
+    return 1;
+}
+
+void SynthPlugin::resume() {
+    hostWantMidi();
+}
+
+VstInt32 SynthPlugin::processEvents(VstEvents* events) {
+    previousEventTime = 0.0f;
+    for (VstInt32 i = 0; i < events->numEvents; ++i) {
+        const VstEvent* event = events->events[i];
+        if (event == nullptr || event->type != kVstMidiType) {
+            continue;
+        }
+        // The host's record stays untouched; the queue keeps the distance from the event before.
+        VstMidiEvent queued;
+        std::memcpy(&queued, event, sizeof queued);
+        const VstInt32 offset = queued.deltaFrames;
+        if (offset >= 0) {
+            queued.deltaFrames = roundToInt(static_cast<float>(offset) - previousEventTime);
+        }
+        previousEventTime = static_cast<float>(offset);
+        if (!eventQueue.isFull()) {
+            eventQueue.push(queued);
+        }
+    }
+    return 1;
+}
+
+void SynthPlugin::processReplacing(float** /*inputs*/, float** outputs, VstInt32 sampleFrames) {
+    if (sampleFrames <= 0 || outputs == nullptr) {
+        return;
+    }
+    float* left = outputs[0];
+    float* right = outputs[1];
+    const DenormalGuard denormalGuard;
+    for (VstInt32 i = 0; i < sampleFrames; ++i) {
+        dispatchDueEvents();
+        float sample = 0.0f;
+        engine->renderSample(sample);
+        if (left != nullptr) {
+            left[i] = sample;
+        }
+        if (right != nullptr) {
+            right[i] = sample;
+        }
+    }
+}
+
+// Instruments write their whole output; there is nothing to accumulate into.
+void SynthPlugin::process(float** inputs, float** outputs, VstInt32 sampleFrames) {
+    processReplacing(inputs, outputs, sampleFrames);
+}
+
+void SynthPlugin::dispatchDueEvents() {
+    while (eventQueue.isDue()) {
+        VstMidiEvent event;
+        eventQueue.pop(event);
+        handleEvent(event);
+    }
+}
+
+void SynthPlugin::handleEvent(const VstMidiEvent& event) {
+    const int status = static_cast<unsigned char>(event.midiData[0]);
+    const int channel = status & 0x0F;
+    const int data1 = event.midiData[1] & 0x7F;
+    const int data2 = event.midiData[2] & 0x7F;
+    switch (status & 0xF0) {
+    case 0x90:
+        if (data2 != 0) {
+            engine->noteOn(data1, channel);
+            break;
+        }
+        [[fallthrough]]; // velocity 0 is a note off
+    case 0x80:
+        engine->noteOff(data1, channel);
+        break;
+    case 0xB0:
+        handleController(channel, data1, data2);
+        break;
+    default:
+        break;
+    }
+}
+
+void SynthPlugin::handleController(int channel, int controller, int value) {
+    std::int32_t& binding = currentProgramRecord().controllerMap[controller];
+    if (engine->channel(channel).params[kMidiLearn].load() > 0.0f) {
+        storeRelaxed(binding, getLastParameter());
+    }
+    const std::int32_t parameter = loadRelaxed(binding);
+    if (parameter <= 0) {
+        return;
+    }
+    const int rememberedChannel = getCurrentChannel();
+    currentChannel.store(channel, std::memory_order_relaxed);
+    setParameter(parameter, static_cast<float>(value) * kControllerScale);
+    currentChannel.store(rememberedChannel, std::memory_order_relaxed);
+}
+
+bool SynthPlugin::getOutputProperties(VstInt32 index, VstPinProperties* properties) {
+    if (index < 0 || index >= kNumOutputs) {
+        return false;
+    }
+    std::snprintf(properties->label, sizeof properties->label, "Vstx %1d", index + 1);
+    properties->flags = kVstPinIsActive | kVstPinIsStereo;
+    return true;
+}
+
+bool SynthPlugin::getEffectName(char* name) {
+    std::strcpy(name, kEffectName);
+    return true;
+}
+
+bool SynthPlugin::getVendorString(char* text) {
+    std::strcpy(text, kVendorName);
+    return true;
+}
+
+bool SynthPlugin::getProductString(char* text) {
+    std::strcpy(text, kEffectName);
+    return true;
+}
+
+VstInt32 SynthPlugin::getVendorVersion() {
+    return 1;
+}
+
+VstInt32 SynthPlugin::canDo(char* text) {
+    for (const char* capability : {"receiveVstEvents", "receiveVstMidiEvent"}) {
+        if (std::strcmp(text, capability) == 0) {
+            return 1;
+        }
+    }
+    return -1;
+}
+
+} // namespace tarvolin

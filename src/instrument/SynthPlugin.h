@@ -1,0 +1,68 @@
+#pragma once
+
+#include "instrument/MidiEventQueue.h"
+#include "instrument/ProgramRecord.h"
+#include "instrument/TuneExport.h"
+#include "shell/EffectBaseExt.h"
+
+#include <atomic>
+#include <memory>
+
+namespace tarvolin {
+
+class SynthEngine;
+
+// The instrument: 52 parameters on each of 16 MIDI channels, five programs
+// whose current one is also the chunk, sample-exact MIDI, and the tune export.
+class SynthPlugin : public EffectBaseExt {
+public:
+    explicit SynthPlugin(audioMasterCallback hostCallback);
+    ~SynthPlugin() override;
+
+    void setParameter(VstInt32 index, float value) override;
+    float getParameter(VstInt32 index) override;
+    void process(float** inputs, float** outputs, VstInt32 sampleFrames) override;
+    void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) override;
+    void setProgram(VstInt32 program) override;
+    void setProgramName(char* name) override;
+    void getProgramName(char* name) override;
+    void getParameterLabel(VstInt32 index, char* label) override;
+    void getParameterDisplay(VstInt32 index, char* text) override;
+    void getParameterName(VstInt32 index, char* text) override;
+    VstInt32 getChunk(void** data, bool isPreset) override;
+    VstInt32 setChunk(void* data, VstInt32 byteSize, bool isPreset) override;
+    void resume() override;
+    VstInt32 processEvents(VstEvents* events) override;
+    bool getProgramNameIndexed(VstInt32 category, VstInt32 index, char* text) override;
+    bool copyProgram(VstInt32 destination) override;
+    bool getOutputProperties(VstInt32 index, VstPinProperties* properties) override;
+    bool getEffectName(char* name) override;
+    bool getVendorString(char* text) override;
+    bool getProductString(char* text) override;
+    VstInt32 getVendorVersion() override;
+    VstInt32 canDo(char* text) override;
+
+    int getCurrentChannel() const { return currentChannel.load(std::memory_order_relaxed); }
+    int getLastParameter() const { return lastParameter.load(std::memory_order_relaxed); }
+
+protected:
+    ProgramRecord& currentProgramRecord() { return programs[currentProgram]; }
+
+private:
+    void storeValue(int channel, int index, float value);
+    void switchChannel(float value);
+    void dispatchDueEvents();
+    void handleEvent(const VstMidiEvent& event);
+    void handleController(int channel, int controller, int value);
+
+    // Both change from the audio thread (MIDI controllers) and the UI thread.
+    std::atomic<int> currentChannel{0};
+    std::unique_ptr<SynthEngine> engine;
+    MidiEventQueue eventQueue;
+    float previousEventTime = 0.0f;
+    std::atomic<int> lastParameter{0};
+    TuneExport tuneExport;
+    std::unique_ptr<ProgramRecord[]> programs;
+};
+
+} // namespace tarvolin

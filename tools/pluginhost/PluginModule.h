@@ -1,0 +1,31 @@
+#pragma once
+
+#include "shell/vst2.h"
+
+#include <string>
+
+namespace tarvolin::host {
+
+using PluginEntry = AEffect*(VSTCALLBACK*)(audioMasterCallback);
+
+// A plug-in module file loaded the way a host loads it: the dynamic loader
+// first, then the exported entry point ("VSTPluginMain", or the older "main").
+class PluginModule {
+public:
+    explicit PluginModule(const std::string& path);
+    ~PluginModule();
+    PluginModule(const PluginModule&) = delete;
+    PluginModule& operator=(const PluginModule&) = delete;
+
+    bool isLoaded() const { return entry != nullptr; }
+    // Why loading failed, as one line for a person to read.
+    const std::string& error() const { return loadError; }
+    PluginEntry entryPoint() const { return entry; }
+
+private:
+    void* handle = nullptr;
+    PluginEntry entry = nullptr;
+    std::string loadError;
+};
+
+} // namespace tarvolin::host
