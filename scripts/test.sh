@@ -14,3 +14,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 cmake --workflow --preset native
 cmake --workflow --preset sanitize
 cmake --workflow --preset win32
+
+# The Windows DLL and the Linux module must render the same phrase alike.
+wine build/win32/tests/instrument/tarvolin_phrase_render.exe --write build/phrase-win32.f32
+build/native/tests/instrument/tarvolin_phrase_render --compare build/phrase-win32.f32
