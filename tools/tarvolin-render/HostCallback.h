@@ -1,0 +1,12 @@
+#pragma once
+
+#include "shell/vst2.h"
+
+namespace tarvolin::render {
+
+// The host side of the VST 2 callback for an offline render: the version and
+// the sample rate are known, time info and everything else is not offered.
+VstIntPtr VSTCALLBACK hostCallback(AEffect* effect, VstInt32 opcode, VstInt32 index,
+                                   VstIntPtr value, void* ptr, float opt);
+
+} // namespace tarvolin::render

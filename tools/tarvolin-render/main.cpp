@@ -1,0 +1,37 @@
+#include "Options.h"
+#include "Renderer.h"
+
+#include <cstdio>
+#include <exception>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// The module built alongside this program, when the build knows it.
+#ifdef TARVOLIN_RENDER_DEFAULT_MODULE
+constexpr const char* kDefaultModule = TARVOLIN_RENDER_DEFAULT_MODULE;
+#else
+constexpr const char* kDefaultModule = "";
+#endif
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace tarvolin::render;
+    try {
+        const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+        const Options options = parseOptions(arguments, kDefaultModule);
+        if (options.help) {
+            std::fputs(usageText(kDefaultModule).c_str(), stdout);
+            return 0;
+        }
+        render(options);
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "tarvolin-render: %s\n", error.what());
+    } catch (...) {
+        std::fputs("tarvolin-render: unexpected failure\n", stderr);
+    }
+    return 1;
+}
