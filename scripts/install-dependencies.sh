@@ -7,6 +7,7 @@ native_packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev googletest libbenchmark-dev
     libsndfile1-dev
+    libpng-dev libfreetype-dev libfontconfig-dev fonts-liberation
 )
 windows_packages=(
     g++-mingw-w64-i686-posix mingw-w64-i686-dev

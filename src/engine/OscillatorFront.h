@@ -52,9 +52,11 @@ public:
 
     // Advances both phases by one sample. The modulator is a sine at
     // `modFrequency`; sin + 1 never goes negative, so a positive `fmAmount`
-    // only ever speeds the phase up. The wraps subtract one turn at most: a
-    // phase pushed further than a turn in one sample stays out of range until
-    // later samples bring it back.
+    // only ever speeds the phase up (by up to 2 radians) and a negative one,
+    // which only the inverted mod envelope gives, slows it down. The wrap takes
+    // off one turn at most and there is none at the bottom, so a phase driven
+    // faster than a turn per sample, or backwards, leaves -pi..pi and drifts;
+    // cos and sin of it stay finite, only coarser as its magnitude grows.
     void advance(float frequency, float fmAmount, float modFrequency) noexcept {
         modPhase_ = modPhase_ + modFrequency * kHalfRange / kHalfSampleRate;
         increment_ = frequency * kHalfRange / kHalfSampleRate;

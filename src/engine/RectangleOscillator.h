@@ -6,10 +6,11 @@
 
 namespace tarvolin {
 
-// The difference of two saw-like branches on the same phase. The second
-// branch lags the first by (1 - w) * pi: half a period at w = 0 gives a square,
-// and as w approaches 1 the branches line up and cancel. The sines enter at
-// 0.3 so that the difference keeps a flat top rather than a saw's slope.
+// The difference of two feedback branches on the same phase, each cos + 0.3 sin
+// of its bent angle. The second branch lags the first by (1 - w) * pi: half a
+// period at w = 0 gives a square, and as w approaches 1 the branches line up
+// and the output shrinks. They cancel fully only without feedback (10 kHz and
+// above), since the two branches feed back with different shares.
 class RectangleOscillator {
 public:
     static constexpr float kSineShare = 0.3f;

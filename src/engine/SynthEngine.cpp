@@ -26,8 +26,8 @@ std::array<Voice, kNumChannels> makeVoices(float sampleRate, std::index_sequence
 constexpr float kMixLimit = 0.99f;
 static_assert(std::bit_cast<std::uint32_t>(kMixLimit) == 0x3F7D70A4u);
 
-// Key follow: the note scaled by 1/127, so note 127 at full follow opens the
-// cutoff by just under 1.
+// Key follow: the note scaled by the float nearest 1/127. Note 127 at full
+// follow adds 127 times that, which single precision rounds to exactly 1.
 constexpr float kKeyFollowScale = 0.007874016f;
 static_assert(std::bit_cast<std::uint32_t>(kKeyFollowScale) == 0x3C010204u);
 

@@ -7,8 +7,10 @@
 namespace tarvolin {
 
 // A cosine whose phase is bent by the square of its own smoothed output. The
-// squared feedback always pushes the phase forward, which sharpens the cosine
-// towards a triangle; the 0.25 share of the old feedback keeps the loop stable.
+// square is never negative, so the bend only ever pushes the phase forward,
+// and it sharpens the cosine towards a triangle. The feedback is a leaky
+// average, 0.65 of the new output plus 0.25 of the old, so it stays within
+// 0.65 / 0.75 (about 0.87) of zero.
 class TriangleOscillator {
 public:
     static constexpr float kOutputShare = 0.65f;

@@ -26,18 +26,12 @@ public:
     // Knob values biased towards the ends and the middle, where the switches
     // and the arithmetic have their edges; and the cutoffs just above 0.
     float knob() {
-        switch (below(8)) {
-        case 0:
-            return 0.0f;
-        case 1:
-            return 1.0f;
-        case 2:
-            return 0.5f;
-        case 3:
-            return unit() * 0.005f;
-        default:
-            return unit();
-        }
+        const int pick = below(8);
+        return pick == 0   ? 0.0f
+               : pick == 1 ? 1.0f
+               : pick == 2 ? 0.5f
+               : pick == 3 ? unit() * 0.005f
+                           : unit();
     }
 
 private:
@@ -50,14 +44,22 @@ constexpr float kSaturationPeak = 1.1547006f;
 TEST(Robustness, RandomPatchesNotesAndKnobMovesStayFiniteAndBounded) {
     DenormalGuard guard;
     Random random(20240611u);
+    // Two minutes of audio in all; unoptimised (sanitizer) builds run a
+    // quarter of it.
+#if defined(__OPTIMIZE__)
     constexpr int kPatches = 60;
-    constexpr int kSamplesPerPatch = 88200; // two minutes of audio in all
+#else
+    constexpr int kPatches = 15;
+#endif
+    constexpr int kSamplesPerPatch = 88200;
     for (int patch = 0; patch < kPatches; ++patch) {
         auto engine = test::makeEngine();
         for (int i = 0; i < kNumParameters; ++i) {
             test::setParam(*engine, static_cast<ParameterIndex>(i), random.knob());
         }
         int note = 0;
+        int firstBad = -1;
+        float badValue = 0.0f;
         for (int sample = 0; sample < kSamplesPerPatch; ++sample) {
             if (random.below(400) == 0) {
                 switch (random.below(4)) {
@@ -80,11 +82,14 @@ TEST(Robustness, RandomPatchesNotesAndKnobMovesStayFiniteAndBounded) {
             }
             float out = 0.0f;
             engine->renderSample(out);
-            const float volume = engine->channel(0).params[kVolume].load();
-            ASSERT_TRUE(std::isfinite(out)) << "patch " << patch << " sample " << sample;
-            ASSERT_LE(std::fabs(out), kSaturationPeak * volume + 1e-6f)
-                << "patch " << patch << " sample " << sample;
+            // NaN fails this comparison too.
+            const float limit = kSaturationPeak * engine->channel(0).params[kVolume].load() + 1e-6f;
+            if (!(std::fabs(out) <= limit) && firstBad < 0) {
+                firstBad = sample;
+                badValue = out;
+            }
         }
+        ASSERT_LT(firstBad, 0) << "patch " << patch << " sample " << firstBad << ": " << badValue;
     }
 }
 
@@ -95,10 +100,12 @@ void expectBoundedFilter(float cutoff, float resonance, float amplitude, int sam
     for (int i = 0; i < samples; ++i) {
         float sample = (random.unit() * 2.0f - 1.0f) * amplitude;
         filter.process(sample, cutoff, resonance, i % 3);
-        ASSERT_TRUE(std::isfinite(sample)) << "cutoff " << cutoff << " sample " << i;
-        ASSERT_LT(std::fabs(filter.stage3()), 100.0f) << "cutoff " << cutoff << " sample " << i;
-        // The cubic's peak on its rising part: 2 sqrt(2) / 3.
-        ASSERT_LE(std::fabs(filter.stage4()), 0.94281f);
+        // The cubic's peak on its rising part is 2 sqrt(2) / 3; NaN fails too.
+        if (!(std::fabs(sample) < 1000.0f && std::fabs(filter.stage3()) < 100.0f &&
+              std::fabs(filter.stage4()) <= 0.94281f)) {
+            FAIL() << "cutoff " << cutoff << " sample " << i << ": output " << sample
+                   << ", stage 3 " << filter.stage3() << ", stage 4 " << filter.stage4();
+        }
     }
 }
 
@@ -109,9 +116,10 @@ TEST(Robustness, LoudInputAtHighResonanceCannotRunTheLadderAway) {
 }
 
 TEST(Robustness, LadderHeldJustAboveZeroCutoffStaysBounded) {
-    // 90 seconds at the cutoff where the pole would sit furthest outside the
-    // unit circle, and a few neighbours.
-    expectBoundedFilter(0.0025f, 0.5f, 0.99f, 4000000);
+    // 30 seconds at the cutoff where the pole would sit furthest outside the
+    // unit circle (a free-running state passes 100 after about 15 s), and a
+    // few neighbours.
+    expectBoundedFilter(0.0025f, 0.5f, 0.99f, 1323000);
     for (float cutoff : {0.0001f, 0.001f, 0.004f, 0.0049f}) {
         expectBoundedFilter(cutoff, 1.0f, 0.99f, 200000);
     }

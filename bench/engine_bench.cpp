@@ -1,0 +1,151 @@
+// Cost of one rendered sample of the engine for the patches that exercise its
+// different paths. Each iteration renders a block of 1024 samples, as the
+// instrument does between host calls, inside a DenormalGuard as the instrument
+// has; the "per_sample" counter is the time per sample.
+#include "engine/DenormalGuard.h"
+#include "engine/LadderFilter.h"
+#include "engine/SynthEngine.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+using namespace tarvolin;
+
+constexpr int kBlock = 1024;
+
+void setParam(SynthEngine& engine, ParameterIndex index, float value) {
+    engine.channel(0).params[index].store(value);
+}
+
+std::unique_ptr<SynthEngine> defaultPatch() {
+    auto engine = std::make_unique<SynthEngine>(44100.0f);
+    for (ParameterIndex index : {kVolume, kMasterPitch, kVolumeOsc1, kVolumeOsc2, kTuneOsc2,
+                                 kFineTuneOsc2, kLfo1Amount, kLfo2Amount}) {
+        setParam(*engine, index, 0.5f);
+    }
+    for (ParameterIndex index : {kCutoff, kDecayAmp, kLowCut}) {
+        setParam(*engine, index, 1.0f);
+    }
+    return engine;
+}
+
+void renderBlocks(benchmark::State& state, SynthEngine& engine) {
+    for (auto _ : state) {
+        DenormalGuard guard;
+        for (int i = 0; i < kBlock; ++i) {
+            float out = 0.0f;
+            engine.renderSample(out);
+            benchmark::DoNotOptimize(out);
+        }
+    }
+    state.counters["per_sample"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * kBlock,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_DefaultPatch(benchmark::State& state) {
+    auto engine = defaultPatch();
+    engine->noteOn(60, 0);
+    renderBlocks(state, *engine);
+}
+BENCHMARK(BM_DefaultPatch);
+
+// Argument: the form of both oscillators, 0 sine to 3 rectangle.
+void BM_WaveformPair(benchmark::State& state) {
+    auto engine = defaultPatch();
+    const float form = static_cast<float>(state.range(0)) / 3.0f;
+    setParam(*engine, kWaveformOsc1, form);
+    setParam(*engine, kWaveformOsc2, form);
+    engine->noteOn(60, 0);
+    renderBlocks(state, *engine);
+}
+BENCHMARK(BM_WaveformPair)->DenseRange(0, 3);
+
+void BM_FullModulation(benchmark::State& state) {
+    auto engine = defaultPatch();
+    for (ParameterIndex index :
+         {kLfo1Rate, kLfo2Rate, kModEnvAmount, kPortamento, kLfo1Amount, kLfo2Amount, kDecayMod}) {
+        setParam(*engine, index, 0.8f);
+    }
+    setParam(*engine, kLfo1Destination, 0.25f);
+    setParam(*engine, kLfo2Destination, 1.0f);
+    setParam(*engine, kWaveformOsc2, 1.0f);
+    engine->noteOn(48, 0);
+    engine->noteOn(60, 0); // legato: the glide runs too
+    renderBlocks(state, *engine);
+}
+BENCHMARK(BM_FullModulation);
+
+void BM_HighResonance(benchmark::State& state) {
+    auto engine = defaultPatch();
+    setParam(*engine, kCutoff, 0.3f);
+    setParam(*engine, kResonance, 1.0f);
+    setParam(*engine, kWaveformOsc1, 2.0f / 3.0f);
+    engine->noteOn(40, 0);
+    renderBlocks(state, *engine);
+}
+BENCHMARK(BM_HighResonance);
+
+void BM_IdleVoice(benchmark::State& state) {
+    auto engine = defaultPatch();
+    renderBlocks(state, *engine);
+}
+BENCHMARK(BM_IdleVoice);
+
+// A release that never quite ends, with the filter closed almost shut.
+void BM_ReleaseTail(benchmark::State& state) {
+    auto engine = defaultPatch();
+    setParam(*engine, kReleaseAmp, 0.999f);
+    setParam(*engine, kCutoff, 0.02f);
+    engine->noteOn(60, 0);
+    for (int i = 0; i < 4410; ++i) {
+        float out = 0.0f;
+        engine->renderSample(out);
+    }
+    engine->noteOff(60, 0);
+    renderBlocks(state, *engine);
+}
+BENCHMARK(BM_ReleaseTail);
+
+// The ladder ringing out after an impulse with its cutoff almost shut, caught
+// when its state has sunk into the subnormal range: argument 1 under a
+// DenormalGuard, 0 without. Every block starts from that same state.
+void BM_LadderDecay(benchmark::State& state) {
+    const bool guarded = state.range(0) != 0;
+    constexpr float kCutoff = 0.02f; // pole at 0.9994: a slow decay
+    LadderFilter decayed;
+    float impulse = 1.0f;
+    decayed.process(impulse, kCutoff, 0.3f, 0);
+    while (std::fabs(decayed.stage1()) >= 1e-39f || std::fabs(decayed.stage4()) >= 1e-39f) {
+        float silence = 0.0f;
+        decayed.process(silence, kCutoff, 0.3f, 0);
+    }
+    const auto renderBlock = [](LadderFilter& filter) {
+        for (int i = 0; i < kBlock; ++i) {
+            float silence = 0.0f;
+            filter.process(silence, kCutoff, 0.3f, 0);
+            benchmark::DoNotOptimize(silence);
+        }
+    };
+    for (auto _ : state) {
+        LadderFilter filter = decayed;
+        if (guarded) {
+            DenormalGuard guard;
+            renderBlock(filter);
+        } else {
+            renderBlock(filter);
+        }
+    }
+    state.counters["per_sample"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * kBlock,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_LadderDecay)->Arg(0)->Arg(1);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "gui/Geometry.h"
+
+#include <memory>
+
+namespace tarvolin {
+
+class DrawContext;
+
+namespace platform {
+class Picture;
+}
+
+// One of the module's pictures, shared by reference count: the constructor's
+// caller holds the first reference, every further holder remembers and
+// forgets, and the last forget destroys it.
+class Bitmap {
+public:
+    explicit Bitmap(int resourceNumber);
+    // Adopts a picture that was obtained elsewhere.
+    Bitmap(int resourceNumber, std::unique_ptr<platform::Picture> picture);
+    Bitmap(const Bitmap&) = delete;
+    Bitmap& operator=(const Bitmap&) = delete;
+
+    int getResourceNumber() const { return resourceNumber; }
+    // 0 by 0 when the picture could not be loaded.
+    int getWidth() const { return width; }
+    int getHeight() const { return height; }
+    int getReferenceCount() const { return referenceCount; }
+
+    void remember() { ++referenceCount; }
+    void forget();
+
+    // Copies rect's size from offset in the picture to rect's corner; never
+    // reads beyond the picture. A strip's image i is offset (0, i * image height).
+    void draw(DrawContext& context, const Rect& rect, Point offset = {}) const;
+    // As draw, but white picture pixels leave the destination as it was.
+    void drawTransparent(DrawContext& context, const Rect& rect, Point offset = {}) const;
+
+private:
+    ~Bitmap();
+
+    int resourceNumber;
+    std::unique_ptr<platform::Picture> picture;
+    int width = 0;
+    int height = 0;
+    int referenceCount = 1;
+};
+
+} // namespace tarvolin

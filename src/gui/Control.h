@@ -1,0 +1,66 @@
+#pragma once
+
+#include "gui/View.h"
+
+namespace tarvolin {
+
+class ControlListener;
+
+// A view with one value, the tag that names it to its listener, and the
+// value it last drew: a control needs redrawing exactly when the two differ.
+class Control : public View {
+public:
+    Control(const Rect& size, ControlListener* listener, int tag);
+
+    // Every concrete control draws itself and ends by calling markDrawn.
+    void draw(DrawContext& context) override = 0;
+    void refresh(DrawContext& context) override;
+
+    // Lets the editor refresh the frame and the host idle while the mouse is tracked.
+    virtual void trackingIdle();
+
+    // Values are stored as given; each control decides how to draw values out of range.
+    virtual void setValue(float newValue) { value = newValue; }
+    virtual float getValue() const { return value; }
+    virtual void setMin(float newMinimum) { minimum = newMinimum; }
+    virtual float getMin() const { return minimum; }
+    virtual void setMax(float newMaximum) { maximum = newMaximum; }
+    virtual float getMax() const { return maximum; }
+    virtual void setDrawnValue(float newDrawnValue) { drawnValue = newDrawnValue; }
+    virtual float getDrawnValue() const { return drawnValue; }
+    virtual void setDefaultValue(float newDefault) { defaultValue = newDefault; }
+    virtual float getDefaultValue() const { return defaultValue; }
+    virtual void setMouseEnabled(bool enabled) { mouseEnabled = enabled; }
+    virtual bool getMouseEnabled() const { return mouseEnabled; }
+
+    int getTag() const { return tag; }
+    ControlListener* getListener() const { return listener; }
+
+protected:
+    void markDrawn() { drawnValue = value; }
+    bool differsFromDrawn() const { return value != drawnValue; }
+
+    // The polling protocol of the dragging controls: nothing when disabled;
+    // the reset gesture (left button with Alt and nothing else) restores the
+    // default; otherwise valueAt maps each polled position to the value, the
+    // listener hears of every pass whose value differs from the drawn one, and
+    // the loop runs while any button or modifier key is down.
+    void trackMouse(DrawContext& context, Point& where);
+    // The value the mouse at where stands for; the tracking controls define it.
+    virtual float valueAt(Point where) const;
+
+    // Whoever calls trackMouse or changes the value with the mouse needs a listener.
+    void notifyListener(DrawContext& context);
+
+private:
+    ControlListener* listener;
+    int tag;
+    bool mouseEnabled = true;
+    float drawnValue = -1.0f;
+    float defaultValue = 0.5f;
+    float value = 0.0f;
+    float minimum = 0.0f;
+    float maximum = 1.0f;
+};
+
+} // namespace tarvolin

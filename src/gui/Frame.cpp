@@ -1,0 +1,245 @@
+#include "gui/Frame.h"
+
+#include "gui/Bitmap.h"
+#include "gui/DrawContext.h"
+#include "gui/FrameEditor.h"
+#include "gui/WindowClass.h"
+#include "shell/EffectBaseExt.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace tarvolin {
+
+namespace {
+
+constexpr int kViewGrowth = 10;
+
+} // namespace
+
+Frame::Frame(const Rect& size, void* parentWindow, FrameEditor* editor)
+    : View(size), editor(editor), parentWindow(parentWindow), windowOpen(true) {
+    createChildWindow();
+}
+
+Frame::Frame(const Rect& size, const char* title, FrameEditor* editor, VstInt32 style)
+    : View(size), editor(editor), parentWindow(nullptr), ownWindowMode(true) {
+    if (title != nullptr) {
+        std::strncpy(windowRequest.title, title, sizeof windowRequest.title - 1);
+    }
+    windowRequest.xPos = static_cast<std::int16_t>(size.left);
+    windowRequest.yPos = static_cast<std::int16_t>(size.top);
+    windowRequest.width = static_cast<std::int16_t>(size.width());
+    windowRequest.height = static_cast<std::int16_t>(size.height());
+    windowRequest.style = style;
+}
+
+Frame::~Frame() {
+    if (focusView != nullptr) {
+        focusView->releaseFocus();
+        focusView = nullptr;
+    }
+    for (int i = 0; i < viewCount; ++i) {
+        delete views[i];
+    }
+    views.reset();
+    viewCount = 0;
+    setBackground(nullptr);
+    if (childWindow != nullptr) {
+        // The window lets go of its client before it goes, so late messages find nobody.
+        childWindow.reset();
+        WindowClass::release();
+    }
+    if (ownWindowMode && parentWindow != nullptr && editor != nullptr &&
+        editor->effect() != nullptr) {
+        editor->effect()->hostCloseWindow(&windowRequest);
+    }
+    parentWindow = nullptr;
+}
+
+bool Frame::createChildWindow() {
+    if (parentWindow == nullptr) {
+        return false;
+    }
+    const char* className = WindowClass::acquire();
+    childWindow =
+        platform::createChildWindow(parentWindow, className, size.width(), size.height(), *this);
+    if (childWindow == nullptr) {
+        WindowClass::release();
+    }
+    return true;
+}
+
+bool Frame::open(const Point* position) {
+    if (!ownWindowMode) {
+        return false;
+    }
+    if (windowOpen) {
+        if (childWindow != nullptr) {
+            childWindow->bringToTop();
+        }
+        return true;
+    }
+    EffectBaseExt* effect = editor != nullptr ? editor->effect() : nullptr;
+    if (effect == nullptr) {
+        return false;
+    }
+    if (position != nullptr) {
+        windowRequest.xPos = static_cast<std::int16_t>(position->h);
+        windowRequest.yPos = static_cast<std::int16_t>(position->v);
+    }
+    parentWindow = effect->hostOpenWindow(&windowRequest);
+    if (parentWindow == nullptr) {
+        return false;
+    }
+    windowOpen = true;
+    return createChildWindow();
+}
+
+void* Frame::getChildWindow() const {
+    return childWindow != nullptr ? childWindow->nativeHandle() : nullptr;
+}
+
+void Frame::setBackground(Bitmap* bitmap) {
+    if (background != nullptr) {
+        background->forget();
+    }
+    background = bitmap;
+    if (background != nullptr) {
+        background->remember();
+    }
+}
+
+bool Frame::addView(View* view) {
+    if (view == nullptr) {
+        return false;
+    }
+    if (viewCount == viewCapacity) {
+        const int grownCapacity = viewCapacity + kViewGrowth;
+        std::unique_ptr<View*[]> grown(new (std::nothrow) View*[grownCapacity]);
+        if (grown == nullptr) {
+            return false;
+        }
+        std::copy_n(views.get(), viewCount, grown.get());
+        views = std::move(grown);
+        viewCapacity = grownCapacity;
+    }
+    views[viewCount++] = view;
+    view->parentFrame = this;
+    return true;
+}
+
+bool Frame::removeView(View* view) {
+    View** end = views.get() + viewCount;
+    View** found = std::find(views.get(), end, view);
+    if (found != end) {
+        std::copy(found + 1, end, found);
+        --viewCount;
+    }
+    return true;
+}
+
+bool Frame::containsView(const View* view) const {
+    return view != nullptr &&
+           std::find(views.get(), views.get() + viewCount, view) != views.get() + viewCount;
+}
+
+bool Frame::setModalView(View* view) {
+    if (view != nullptr && modalView != nullptr) {
+        return false;
+    }
+    modalView = view;
+    return true;
+}
+
+void Frame::draw(DrawContext& context) {
+    firstDrawPending = false;
+    if (background != nullptr) {
+        background->draw(context, {0, 0, background->getWidth(), background->getHeight()});
+    }
+    for (int i = 0; i < viewCount; ++i) {
+        views[i]->draw(context);
+    }
+    if (modalView != nullptr) {
+        modalView->draw(context);
+    }
+}
+
+void Frame::mouseDown(DrawContext& context, Point& where) {
+    if (focusView != nullptr && !where.isInside(focusView->getSize())) {
+        focusView->releaseFocus();
+        focusView = nullptr;
+    }
+    if (modalView != nullptr) {
+        if (where.isInside(modalView->getSize())) {
+            modalView->mouseDown(context, where);
+        }
+        return;
+    }
+    for (int i = viewCount - 1; i >= 0; --i) {
+        if (where.isInside(views[i]->getSize())) {
+            views[i]->mouseDown(context, where);
+            return;
+        }
+    }
+}
+
+void Frame::refresh(DrawContext& context) {
+    if (!windowOpen) {
+        return;
+    }
+    if (modalView != nullptr) {
+        modalView->refresh(context);
+        return;
+    }
+    for (int i = 0; i < viewCount; ++i) {
+        views[i]->refresh(context);
+    }
+}
+
+template <typename Pass> void Frame::withWindowContext(Pass&& pass) {
+    if (childWindow == nullptr) {
+        return;
+    }
+    std::unique_ptr<platform::Surface> surface = childWindow->surface();
+    if (surface == nullptr) {
+        return;
+    }
+    DrawContext context(this, surface.get(), childWindow.get());
+    pass(context);
+}
+
+void Frame::drawView(View* view) {
+    withWindowContext([this, view](DrawContext& context) {
+        if (containsView(view)) {
+            view->draw(context);
+        } else {
+            draw(context);
+        }
+    });
+}
+
+void Frame::idle() {
+    if (!windowOpen || firstDrawPending) {
+        return;
+    }
+    withWindowContext([this](DrawContext& context) { refresh(context); });
+}
+
+void Frame::paint(platform::Surface& surface) {
+    DrawContext context(this, &surface, childWindow.get());
+    draw(context);
+}
+
+void Frame::buttonDown(platform::Surface& surface, Point where) {
+    DrawContext context(this, &surface, childWindow.get());
+    mouseDown(context, where);
+}
+
+void Frame::windowDestroyed() {
+    windowOpen = false;
+    parentWindow = nullptr;
+}
+
+} // namespace tarvolin

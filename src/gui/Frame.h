@@ -1,0 +1,85 @@
+#pragma once
+
+#include "gui/View.h"
+#include "gui/platform/Window.h"
+#include "shell/vst2.h"
+
+#include <memory>
+
+namespace tarvolin {
+
+class Bitmap;
+class FrameEditor;
+
+// The view that owns all others and the child window they live in. It draws
+// the background and the views on every paint request, routes each click to
+// the topmost view under it, and runs the idle refresh pass.
+class Frame : public View, private platform::WindowClient {
+public:
+    // Embedded in the host's window, as the editor opens it.
+    Frame(const Rect& size, void* parentWindow, FrameEditor* editor);
+    // In a window the host opens on request; call open to show it.
+    Frame(const Rect& size, const char* title, FrameEditor* editor, VstInt32 style);
+    ~Frame() override;
+
+    void draw(DrawContext& context) override;
+    void mouseDown(DrawContext& context, Point& where) override;
+    void refresh(DrawContext& context) override;
+
+    // The frame owns what it holds; false when the list cannot grow, and then
+    // the view stays the caller's.
+    virtual bool addView(View* view);
+    // Takes the view out of the list without destroying or telling it.
+    virtual bool removeView(View* view);
+    bool containsView(const View* view) const;
+    int getViewCount() const { return viewCount; }
+
+    // Refused while another modal view is set; null clears it.
+    bool setModalView(View* view);
+    View* getModalView() const { return modalView; }
+    void setFocusView(View* view) { focusView = view; }
+    View* getFocusView() const { return focusView; }
+    void setBackground(Bitmap* bitmap);
+    Bitmap* getBackground() const { return background; }
+
+    // Draws the view, or the whole frame for null or a view not in the list,
+    // at once on the window's surface.
+    void drawView(View* view);
+    // The refresh pass; nothing before the first paint or after the window is gone.
+    void idle();
+
+    // Own-window mode: asks the host for its window, optionally at a new place,
+    // or brings it to the front when it is open already.
+    bool open(const Point* position = nullptr);
+
+    FrameEditor* getEditor() const { return editor; }
+    void* getParentWindow() const { return parentWindow; }
+    void* getChildWindow() const;
+    platform::Window* getPlatformWindow() const { return childWindow.get(); }
+    bool isOpen() const { return windowOpen; }
+    bool isFirstDrawPending() const { return firstDrawPending; }
+
+private:
+    void paint(platform::Surface& surface) override;
+    void buttonDown(platform::Surface& surface, Point where) override;
+    void windowDestroyed() override;
+
+    bool createChildWindow();
+    template <typename Pass> void withWindowContext(Pass&& pass);
+
+    FrameEditor* editor;
+    void* parentWindow;
+    Bitmap* background = nullptr;
+    int viewCount = 0;
+    int viewCapacity = 0;
+    std::unique_ptr<View*[]> views;
+    View* modalView = nullptr;
+    View* focusView = nullptr;
+    bool firstDrawPending = true;
+    bool windowOpen = false;
+    std::unique_ptr<platform::Window> childWindow;
+    bool ownWindowMode = false;
+    VstWindow windowRequest{};
+};
+
+} // namespace tarvolin

@@ -1,0 +1,115 @@
+#include "gui/platform/headless/HeadlessWindow.h"
+
+#include "gui/platform/headless/HeadlessHost.h"
+#include "gui/platform/raster/RasterSurface.h"
+
+#include <set>
+#include <string>
+
+namespace tarvolin::platform {
+
+namespace {
+
+struct ClassRegistry {
+    std::set<std::string> names;
+    int registrations = 0;
+};
+
+ClassRegistry& classRegistry() {
+    static ClassRegistry registry;
+    return registry;
+}
+
+} // namespace
+
+int headlessClassRegistrations() {
+    return classRegistry().registrations;
+}
+
+bool headlessClassRegistered(const char* className) {
+    return className != nullptr && classRegistry().names.count(className) != 0;
+}
+
+bool registerWindowClass(const char* className) {
+    if (className == nullptr) {
+        return false;
+    }
+    ++classRegistry().registrations;
+    return classRegistry().names.insert(className).second;
+}
+
+void unregisterWindowClass(const char* className) {
+    if (className != nullptr) {
+        classRegistry().names.erase(className);
+    }
+}
+
+std::unique_ptr<Window> createChildWindow(void* parentWindow, const char* className, int width,
+                                          int height, WindowClient& client) {
+    if (parentWindow == nullptr || !headlessClassRegistered(className)) {
+        return nullptr;
+    }
+    return std::make_unique<HeadlessWindow>(*static_cast<HeadlessHost*>(parentWindow), className,
+                                            width, height, client);
+}
+
+HeadlessWindow::HeadlessWindow(HeadlessHost& host, const char* className, int width, int height,
+                               WindowClient& client)
+    : host(host), className(className), client(&client), content(width, height) {
+    host.currentChild = this;
+}
+
+HeadlessWindow::~HeadlessWindow() {
+    client = nullptr;
+    if (host.currentChild == this) {
+        host.currentChild = nullptr;
+    }
+}
+
+void HeadlessWindow::paint() {
+    if (alive && client != nullptr) {
+        RasterSurface target(content);
+        client->paint(target);
+    }
+}
+
+void HeadlessWindow::press(Point where) {
+    if (alive && client != nullptr) {
+        RasterSurface target(content);
+        client->buttonDown(target, where);
+    }
+}
+
+void HeadlessWindow::destroy() {
+    if (alive && client != nullptr) {
+        alive = false;
+        client->windowDestroyed();
+    }
+    alive = false;
+}
+
+std::unique_ptr<Surface> HeadlessWindow::surface() {
+    return alive ? std::make_unique<RasterSurface>(content) : nullptr;
+}
+
+std::unique_ptr<Surface> HeadlessWindow::offscreen(int width, int height) {
+    return std::make_unique<OffscreenRasterSurface>(width, height);
+}
+
+int HeadlessWindow::mouseButtons() const {
+    return host.pollButtons();
+}
+
+Point HeadlessWindow::mouseLocation() const {
+    return host.mouseLocation();
+}
+
+std::uint32_t HeadlessWindow::tickCount() const {
+    return host.tickCount();
+}
+
+void* HeadlessWindow::nativeHandle() const {
+    return const_cast<HeadlessWindow*>(this);
+}
+
+} // namespace tarvolin::platform

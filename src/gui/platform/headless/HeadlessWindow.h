@@ -1,0 +1,49 @@
+#pragma once
+
+#include "gui/platform/Window.h"
+#include "gui/platform/raster/PixelBuffer.h"
+
+namespace tarvolin::platform {
+
+class HeadlessHost;
+
+// A child window made of pixels. The test plays the platform: it asks for
+// paints, presses buttons and destroys the window when the host would.
+class HeadlessWindow : public Window {
+public:
+    HeadlessWindow(HeadlessHost& host, const char* className, int width, int height,
+                   WindowClient& client);
+    ~HeadlessWindow() override;
+
+    // A paint request: the client redraws the whole window.
+    void paint();
+    // A button went down at where; the buttons themselves come from the host's mouse.
+    void press(Point where);
+    // The platform destroys the window; its client hears of it once.
+    void destroy();
+
+    bool isAlive() const { return alive; }
+    const char* windowClassName() const { return className; }
+    const PixelBuffer& pixels() const { return content; }
+
+    std::unique_ptr<Surface> surface() override;
+    std::unique_ptr<Surface> offscreen(int width, int height) override;
+    int mouseButtons() const override;
+    Point mouseLocation() const override;
+    std::uint32_t tickCount() const override;
+    void* nativeHandle() const override;
+    void bringToTop() override {}
+
+private:
+    HeadlessHost& host;
+    const char* className;
+    WindowClient* client;
+    PixelBuffer content;
+    bool alive = true;
+};
+
+// Window classes the headless platform has seen registered.
+int headlessClassRegistrations();
+bool headlessClassRegistered(const char* className);
+
+} // namespace tarvolin::platform
