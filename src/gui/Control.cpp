@@ -32,7 +32,7 @@ void Control::trackingIdle() {
 }
 
 float Control::valueAt(Point /*where*/) const {
-    return value;
+    return getValue();
 }
 
 void Control::notifyListener(DrawContext& context) {

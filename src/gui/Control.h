@@ -2,6 +2,8 @@
 
 #include "gui/View.h"
 
+#include <atomic>
+
 namespace tarvolin {
 
 class ControlListener;
@@ -20,8 +22,8 @@ public:
     virtual void trackingIdle();
 
     // Values are stored as given; each control decides how to draw values out of range.
-    virtual void setValue(float newValue) { value = newValue; }
-    virtual float getValue() const { return value; }
+    virtual void setValue(float newValue) { value.store(newValue, std::memory_order_relaxed); }
+    virtual float getValue() const { return value.load(std::memory_order_relaxed); }
     virtual void setMin(float newMinimum) { minimum = newMinimum; }
     virtual float getMin() const { return minimum; }
     virtual void setMax(float newMaximum) { maximum = newMaximum; }
@@ -37,8 +39,8 @@ public:
     ControlListener* getListener() const { return listener; }
 
 protected:
-    void markDrawn() { drawnValue = value; }
-    bool differsFromDrawn() const { return value != drawnValue; }
+    void markDrawn() { drawnValue = getValue(); }
+    bool differsFromDrawn() const { return getValue() != drawnValue; }
 
     // The polling protocol of the dragging controls: nothing when disabled;
     // the reset gesture (left button with Alt and nothing else) restores the
@@ -58,7 +60,8 @@ private:
     bool mouseEnabled = true;
     float drawnValue = -1.0f;
     float defaultValue = 0.5f;
-    float value = 0.0f;
+    // Set from whichever thread changes the parameter, drawn on the UI thread.
+    std::atomic<float> value{0.0f};
     float minimum = 0.0f;
     float maximum = 1.0f;
 };
