@@ -53,7 +53,14 @@ void RasterSurface::plotPen(Point point) {
     }
 }
 
+// Each LineTo starts the dot pattern afresh, as the Windows display drivers do;
+// only the segments of one polyline share it.
 void RasterSurface::lineTo(Point point) {
+    dashPhase = 0;
+    drawSegment(point);
+}
+
+void RasterSurface::drawSegment(Point point) {
     forEachLinePixel(position, point, [this](Point pixel) { plotPen(pixel); });
     position = point;
 }
@@ -65,7 +72,7 @@ void RasterSurface::polyline(std::span<const Point> points) {
     const Point kept = position;
     moveTo(points.front());
     for (const Point point : points.subspan(1)) {
-        lineTo(point);
+        drawSegment(point);
     }
     // The segments' own end points are left out, and so is the polyline's last one.
     position = kept;

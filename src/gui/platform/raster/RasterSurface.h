@@ -39,6 +39,8 @@ public:
 
 private:
     void plotPen(Point point);
+    // A line from the current position that continues the dot pattern.
+    void drawSegment(Point point);
     void copyPixels(const PixelBuffer& source, const Rect& rect, Point offset,
                     bool skipTransparent);
 
