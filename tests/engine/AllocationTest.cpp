@@ -2,45 +2,9 @@
 // stretch of rendering can show that it makes none. In its own executable,
 // as it replaces the global operators for the whole program.
 #include "EngineTestSupport.h"
+#include "ReplacedAllocator.h"
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-std::atomic<long> allocations{0};
-
-void* allocate(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return allocate(size);
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
 
 namespace tarvolin {
 namespace {
@@ -52,7 +16,7 @@ TEST(RealTime, RenderingAndNotesAllocateNothing) {
         test::setParam(*engine, busy, 0.7f);
     }
 
-    const long before = allocations.load();
+    const long before = test::allocationCount();
     for (int sample = 0; sample < 441000; ++sample) {
         if (sample % 5000 == 0) {
             engine->noteOn(40 + sample % 37, sample % 3);
@@ -64,11 +28,11 @@ TEST(RealTime, RenderingAndNotesAllocateNothing) {
         float out = 0.0f;
         engine->renderSample(out);
     }
-    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(test::allocationCount() - before, 0);
 
     // The counter works: building an engine does allocate.
     auto another = test::makeEngine();
-    EXPECT_GT(allocations.load() - before, 0);
+    EXPECT_GT(test::allocationCount() - before, 0);
 }
 
 } // namespace
