@@ -47,6 +47,17 @@ TEST(EntryPoint, RecordCarriesTheInstrumentsValues) {
     EXPECT_EQ(test.host.requests().front().effect, nullptr);
 }
 
+TEST(EntryPoint, ExportedUnderThePlatformsNames) {
+    const host::PluginModule& module = testing::builtModule();
+    EXPECT_TRUE(module.exports("main"));
+#if defined(_WIN32)
+    // Windows hosts look for "main" alone; the module exports nothing else.
+    EXPECT_FALSE(module.exports("VSTPluginMain"));
+#else
+    EXPECT_TRUE(module.exports("VSTPluginMain"));
+#endif
+}
+
 TEST(EntryPoint, HostsTooOldOrWithoutCallbackAreRefused) {
     RecordingHost host;
     host.versionAnswer = 0;

@@ -56,6 +56,10 @@ PluginModule::PluginModule(const std::string& path) {
     loadError = "module " + path + " has no VST entry point (VSTPluginMain or main)";
 }
 
+bool PluginModule::exports(const char* name) const {
+    return handle != nullptr && findSymbol(handle, name) != nullptr;
+}
+
 PluginModule::~PluginModule() {
     if (handle != nullptr) {
         closeLibrary(handle);

@@ -21,6 +21,8 @@ public:
     // Why loading failed, as one line for a person to read.
     const std::string& error() const { return loadError; }
     PluginEntry entryPoint() const { return entry; }
+    // Whether the module exports a symbol of that name.
+    bool exports(const char* name) const;
 
 private:
     void* handle = nullptr;
