@@ -18,7 +18,7 @@ using namespace tarvolin;
 constexpr int kBlock = 1024;
 
 void setParam(SynthEngine& engine, ParameterIndex index, float value) {
-    engine.channel(0).params[index].store(value);
+    engine.setParameter(0, index, value);
 }
 
 std::unique_ptr<SynthEngine> defaultPatch() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 
 namespace tarvolin {
@@ -32,6 +33,12 @@ public:
     // Filters `sample` in place. Any `type` other than the three outputs
     // leaves the sample unfiltered (the state still advances).
     void process(float& sample, float cutoff, float resonance, long type) noexcept;
+
+    // Whether the state carried from sample to sample is finite.
+    bool isFinite() const noexcept {
+        return std::isfinite(stage1_ + stage2_ + stage3_ + stage4_ + lastInput_ + lastStage1_ +
+                             lastStage2_ + lastStage3_);
+    }
 
     float stage1() const noexcept { return stage1_; }
     float stage2() const noexcept { return stage2_; }

@@ -5,6 +5,8 @@
 #include "engine/SineOscillator.h"
 #include "engine/TriangleOscillator.h"
 
+#include <cmath>
+
 namespace tarvolin {
 
 // One of a voice's two oscillators: all four forms, each with its own phase.
@@ -39,6 +41,17 @@ public:
         triangle_.enterIdle();
         saw_.enterIdle();
         rectangle_.enterIdle();
+    }
+
+    // Whether the state of all four forms is finite. A NaN or an infinity
+    // anywhere makes the sum non-finite, and so does a sum too large for a
+    // float, which is no state to carry on from either.
+    bool isFinite() const noexcept {
+        const float sum = sine_.front().stateSum() + triangle_.front().stateSum() +
+                          triangle_.feedback() + saw_.front().stateSum() + saw_.feedback() +
+                          rectangle_.front().stateSum() + rectangle_.feedback1() +
+                          rectangle_.feedback2();
+        return std::isfinite(sum);
     }
 
     const SineOscillator& sine() const noexcept { return sine_; }

@@ -70,6 +70,9 @@ public:
         }
     }
 
+    // The sum of the state the front carries from sample to sample.
+    float stateSum() const noexcept { return phase_ + modPhase_ + smoothedIncrement_; }
+
     float phase() const noexcept { return phase_; }
     float modPhase() const noexcept { return modPhase_; }
     float increment() const noexcept { return increment_; }

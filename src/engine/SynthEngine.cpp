@@ -50,12 +50,42 @@ SynthEngine::SynthEngine(float sampleRate) noexcept
     : voices_(makeVoices(sampleRate, std::make_index_sequence<kNumChannels>{})),
       sampleRate_(sampleRate) {}
 
+void SynthEngine::setParameter(int channel, int index, float value) noexcept {
+    if (channel < 0 || channel >= kNumChannels || index < 0 || index >= kNumParameters) {
+        return;
+    }
+    channels_[channel].params[static_cast<std::size_t>(index)].store(value);
+    settings_[channel].store(static_cast<ParameterIndex>(index), value);
+}
+
+float SynthEngine::parameter(int channel, int index) const noexcept {
+    if (channel < 0 || channel >= kNumChannels || index < 0 || index >= kNumParameters) {
+        return 0.0f;
+    }
+    return channels_[channel].params[static_cast<std::size_t>(index)].load();
+}
+
+void SynthEngine::recoverFaultedVoice() noexcept {
+    // Only channel 0 renders, so only its voice can run into trouble.
+    ChannelRecord& record = channels_[0];
+    Voice& voice = voices_[0];
+    const float lowCut = record.lowCutInput + record.lowCutState + record.glide;
+    if (voice.isFinite() && std::isfinite(lowCut)) {
+        return;
+    }
+    voice.reset();
+    record.lowCutInput = 0.0f;
+    record.lowCutState = 0.0f;
+    record.lowCutOutput = 0.0f;
+    record.glide = 0.0f;
+}
+
 void SynthEngine::renderSample(float& out) noexcept {
     float mix = 0.0f;
     const int renderChannel = 0;
     ChannelRecord& record = channels_[renderChannel];
+    const ChannelSettings& param = settings_[renderChannel];
     Voice& voice = voices_[renderChannel];
-    const auto param = [&record](ParameterIndex index) { return record.params[index].load(); };
 
     // An idle voice computes nothing: LFOs, noise, filters and the low cut
     // stand still, and the oscillators wait in their start states.
@@ -66,45 +96,45 @@ void SynthEngine::renderSample(float& out) noexcept {
         return;
     }
 
-    float pitchOffset = (param(kMasterPitch) - 0.5f) * kMasterPitchRange;
-    PitchLaw::glideStep(record.glide, param(kPortamento), pitchOffset);
+    float pitchOffset = (param[kMasterPitch] - 0.5f) * kMasterPitchRange;
+    PitchLaw::glideStep(record.glide, param[kPortamento], pitchOffset);
 
     ModulationSums sums;
-    runModulators(record, voice, sums);
+    runModulators(record, param, voice, sums);
 
     const float note = record.note;
     sums.pitch1 = PitchLaw::frequency(note + pitchOffset + sums.pitch1);
-    const float coarseTune = roundToWhole((param(kTuneOsc2) - 0.5f) * 48.0f);
-    sums.pitch2 = PitchLaw::frequency((param(kFineTuneOsc2) - 0.5f) + coarseTune + note +
+    const float coarseTune = roundToWhole((param[kTuneOsc2] - 0.5f) * 48.0f);
+    sums.pitch2 = PitchLaw::frequency((param[kFineTuneOsc2] - 0.5f) + coarseTune + note +
                                       sums.pitch2 + pitchOffset);
 
     // Each oscillator is frequency-modulated at the other one's frequency.
-    const float volume1 = param(kVolumeOsc1);
+    const float volume1 = param[kVolumeOsc1];
     if (volume1 > 0.0f) {
-        sums.fm1 += fourthPower(param(kFmAmountOsc1));
+        sums.fm1 += fourthPower(param[kFmAmountOsc1]);
         if (sums.fm1 > 1.0f) {
             sums.fm1 = 1.0f;
         }
-        const float value = voice.osc1.render(roundToInt(param(kWaveformOsc1) * 3.0f), sums.pitch1,
+        const float value = voice.osc1.render(roundToInt(param[kWaveformOsc1] * 3.0f), sums.pitch1,
                                               sums.fm1, sums.pw1, sums.pitch2);
         mix += value * volume1;
     }
-    const float volume2 = param(kVolumeOsc2);
+    const float volume2 = param[kVolumeOsc2];
     if (volume2 > 0.0f) {
-        sums.fm2 += fourthPower(param(kFmAmountOsc2));
+        sums.fm2 += fourthPower(param[kFmAmountOsc2]);
         if (sums.fm2 > 1.0f) {
             sums.fm2 = 1.0f;
         }
-        sums.pw2 += param(kPwAmountOsc2);
+        sums.pw2 += param[kPwAmountOsc2];
         if (sums.pw2 > 1.0f) {
             sums.pw2 = 1.0f;
         }
-        const float value = voice.osc2.render(roundToInt(param(kWaveformOsc2) * 3.0f), sums.pitch2,
+        const float value = voice.osc2.render(roundToInt(param[kWaveformOsc2] * 3.0f), sums.pitch2,
                                               sums.fm2, sums.pw2, sums.pitch1);
         mix += value * volume2;
     }
 
-    mix = (NoiseSource::next(param(kNoiseVolume)) + mix) * 0.5f;
+    mix = (NoiseSource::next(param[kNoiseVolume]) + mix) * 0.5f;
 
     if (mix > kMixLimit) {
         mix = kMixLimit;
@@ -112,58 +142,57 @@ void SynthEngine::renderSample(float& out) noexcept {
         mix = -kMixLimit;
     }
 
-    mix = LowCut::apply(record, mix, param(kLowCut));
+    mix = LowCut::apply(record, mix, param[kLowCut]);
 
     const float filterLevel =
-        voice.filterEnv.step(record.gate, param(kAttackFilter), param(kDecayFilter),
-                             param(kSustainFilter), param(kReleaseFilter));
+        voice.filterEnv.step(record.gate, param[kAttackFilter], param[kDecayFilter],
+                             param[kSustainFilter], param[kReleaseFilter]);
     // No lower limit: every term is 0 or above for knobs in 0..1.
-    float cutoff = filterLevel * param(kFilterEnvAmount) +
-                   note * param(kKeyFollow) * kKeyFollowScale + param(kCutoff) + sums.cutoffMod;
+    float cutoff = filterLevel * param[kFilterEnvAmount] +
+                   note * param[kKeyFollow] * kKeyFollowScale + param[kCutoff] + sums.cutoffMod;
     if (cutoff > 1.0f) {
         cutoff = 1.0f;
     }
-    voice.filter.process(mix, cutoff, param(kResonance), roundToInt(param(kFilterType) * 2.0f));
+    voice.filter.process(mix, cutoff, param[kResonance], roundToInt(param[kFilterType] * 2.0f));
 
-    const float ampLevel = voice.ampEnv.step(record.gate, param(kAttackAmp), param(kDecayAmp),
-                                             param(kSustainAmp), param(kReleaseAmp));
+    const float ampLevel = voice.ampEnv.step(record.gate, param[kAttackAmp], param[kDecayAmp],
+                                             param[kSustainAmp], param[kReleaseAmp]);
     float x = ampLevel * mix * sums.ampMod;
     x = saturate(x);
-    x = x * param(kVolume);
+    x = x * param[kVolume];
     out += x;
 }
 
-void SynthEngine::runModulators(const ChannelRecord& record, Voice& voice,
-                                ModulationSums& sums) noexcept {
-    const auto param = [&record](ParameterIndex index) { return record.params[index].load(); };
+void SynthEngine::runModulators(const ChannelRecord& record, const ChannelSettings& param,
+                                Voice& voice, ModulationSums& sums) noexcept {
 
-    const float lfo1Rate = param(kLfo1Rate);
+    const float lfo1Rate = param[kLfo1Rate];
     if (lfo1Rate > 0.0f) {
         voice.lfo1.setRate(kLfoTopRate * fourthPower(lfo1Rate));
-        const float value = voice.lfo1.tick(roundToInt(param(kLfo1Waveform) * 3.0f));
-        const float depth = ModulationRouting::lfoDepth(param(kLfo1Amount));
-        ModulationRouting::routeLfo1(sums, value, depth, param(kLfo1Destination));
+        const float value = voice.lfo1.tick(roundToInt(param[kLfo1Waveform] * 3.0f));
+        const float depth = ModulationRouting::lfoDepth(param[kLfo1Amount]);
+        ModulationRouting::routeLfo1(sums, value, depth, param[kLfo1Destination]);
     }
 
-    const float lfo2Rate = param(kLfo2Rate);
+    const float lfo2Rate = param[kLfo2Rate];
     if (lfo2Rate > 0.0f) {
         voice.lfo2.setRate(kLfoTopRate * fourthPower(lfo2Rate));
-        const float value = voice.lfo2.tick(roundToInt(param(kLfo2Waveform) * 3.0f));
-        const float amount = param(kLfo2Amount);
+        const float value = voice.lfo2.tick(roundToInt(param[kLfo2Waveform] * 3.0f));
+        const float amount = param[kLfo2Amount];
         const float depth = ModulationRouting::lfoDepth(amount);
-        ModulationRouting::routeLfo2(sums, value, depth, amount, param(kLfo2Destination));
+        ModulationRouting::routeLfo2(sums, value, depth, amount, param[kLfo2Destination]);
     }
 
     // The mod envelope has no sustain and borrows the amp envelope's release.
-    const float intensity = param(kModEnvAmount);
+    const float intensity = param[kModEnvAmount];
     if (intensity > 0.0f) {
-        float level = voice.modEnv.step(record.gate, param(kAttackMod), param(kDecayMod), 0.0f,
-                                        param(kReleaseAmp));
-        if (param(kModEnvInvert) > 0.5f) {
+        float level = voice.modEnv.step(record.gate, param[kAttackMod], param[kDecayMod], 0.0f,
+                                        param[kReleaseAmp]);
+        if (param[kModEnvInvert] > 0.5f) {
             level = -level;
         }
         const float modEnvValue = level * fourthPower(intensity);
-        ModulationRouting::routeModEnvelope(sums, modEnvValue, param(kModEnvDestination));
+        ModulationRouting::routeModEnvelope(sums, modEnvValue, param[kModEnvDestination]);
     }
 }
 
@@ -186,10 +215,11 @@ void SynthEngine::noteOn(int note, int channel) noexcept {
     voice.ampEnv.restartKeepingLevel();
     voice.filterEnv.restartFromZero();
     voice.modEnv.restartFromZero();
-    if (record.params[kLfo1Restart].load() != 0.0f) {
+    const ChannelSettings& param = settings_[channel];
+    if (param[kLfo1Restart] != 0.0f) {
         voice.lfo1.restart();
     }
-    if (record.params[kLfo2Restart].load() != 0.0f) {
+    if (param[kLfo2Restart] != 0.0f) {
         voice.lfo2.restart();
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ChannelRecord.h"
+#include "engine/ChannelSettings.h"
 #include "engine/Modulation.h"
 #include "engine/ParameterIndex.h"
 #include "engine/Voice.h"
@@ -30,10 +31,24 @@ public:
     void noteOn(int note, int channel) noexcept;
     void noteOff(int note, int channel) noexcept;
 
+    // Stores a parameter of a channel as given, and the value the render
+    // computes with, limited to its range. Any thread may call it; channels
+    // outside 0..15 and indices outside 0..51 are ignored.
+    void setParameter(int channel, int index, float value) noexcept;
+    // The value as stored, whatever it is; 0 outside the table.
+    float parameter(int channel, int index) const noexcept;
+
+    // Call before each block: a voice whose oscillator, filter or envelope
+    // state has become non-finite is put back to its start state, so one bad
+    // moment cannot silence the instance for good. Its note stays held.
+    void recoverFaultedVoice() noexcept;
+
     // `index` must be 0..15.
-    ChannelRecord& channel(int index) noexcept { return channels_[index]; }
     const ChannelRecord& channel(int index) const noexcept { return channels_[index]; }
+    const ChannelSettings& settings(int index) const noexcept { return settings_[index]; }
     const Voice& voice(int index) const noexcept { return voices_[index]; }
+    // Lets a test put a voice into a state the render cannot reach by itself.
+    Voice& voice(int index) noexcept { return voices_[index]; }
 
     float sampleRate() const noexcept { return sampleRate_; }
 
@@ -44,9 +59,11 @@ private:
 
     // Render steps 5 and 6: the LFOs and the mod envelope, each only while its
     // rate or intensity is above 0.
-    void runModulators(const ChannelRecord& record, Voice& voice, ModulationSums& sums) noexcept;
+    void runModulators(const ChannelRecord& record, const ChannelSettings& param, Voice& voice,
+                       ModulationSums& sums) noexcept;
 
     std::array<ChannelRecord, kNumChannels> channels_;
+    std::array<ChannelSettings, kNumChannels> settings_;
     std::array<Voice, kNumChannels> voices_;
     float sampleRate_;
 };

@@ -5,6 +5,8 @@
 #include "engine/Oscillator.h"
 #include "engine/WavetableLfo.h"
 
+#include <cmath>
+
 namespace tarvolin {
 
 // The DSP objects of one channel's monophonic voice. All of them are built
@@ -22,6 +24,23 @@ struct Voice {
         modEnv.silence();
         osc1.enterIdle();
         osc2.enterIdle();
+    }
+
+    // Whether every oscillator, filter and envelope value is a finite number.
+    bool isFinite() const noexcept {
+        const float levels = ampEnv.level() + filterEnv.level() + modEnv.level();
+        return osc1.isFinite() && osc2.isFinite() && filter.isFinite() && std::isfinite(levels);
+    }
+
+    // Back to the state the voice was built in, but for the LFOs, whose
+    // integer phases cannot go wrong.
+    void reset() noexcept {
+        osc1 = Oscillator{};
+        osc2 = Oscillator{};
+        filter = LadderFilter{};
+        ampEnv.restartFromZero();
+        filterEnv.restartFromZero();
+        modEnv.restartFromZero();
     }
 
     Oscillator osc1;

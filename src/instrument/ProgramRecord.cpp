@@ -2,7 +2,6 @@
 
 #include "instrument/ParameterTable.h"
 
-#include <cmath>
 #include <cstring>
 
 namespace tarvolin {
@@ -26,15 +25,10 @@ void ProgramRecord::setName(const char* text) {
     name[length] = '\0';
 }
 
-void ProgramRecord::sanitise() {
-    for (auto& channel : params) {
-        for (int i = 0; i < kNumParameters; ++i) {
-            if (!std::isfinite(channel[i])) {
-                channel[i] = kParameterTable[static_cast<std::size_t>(i)].defaultValue;
-            }
-        }
-    }
-    name[kProgramNameSize - 1] = '\0';
+void ProgramRecord::copyName(char* text) const {
+    const std::size_t length = strnlen(name, kProgramNameSize - 1);
+    std::memcpy(text, name, length);
+    text[length] = '\0';
 }
 
 } // namespace tarvolin

@@ -26,10 +26,9 @@ struct ProgramRecord {
 
     // Copies a name, keeping at most 23 characters and the terminator.
     void setName(const char* text);
-
-    // Values a program cannot hold (NaN, infinities) become the defaults, and
-    // the name is terminated within its field: a chunk from outside is made safe to apply.
-    void sanitise();
+    // Writes the name, at most 23 characters and a terminator, even when a
+    // chunk from outside left the field unterminated.
+    void copyName(char* text) const;
 };
 
 inline constexpr int kProgramRecordSize = 4372;

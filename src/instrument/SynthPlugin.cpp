@@ -6,7 +6,6 @@
 #include "instrument/Rounding.h"
 
 #include <atomic>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -18,14 +17,15 @@ constexpr int kQueueCapacity = 500;
 constexpr int kNumOutputs = 2;
 constexpr float kControllerScale = 0.007874016f;    // 1/127
 constexpr int kReloadedParameters = kNoNoteOff + 1; // a channel switch reloads 0..49
+// MIDI controllers act on the sound settings only. A binding to the channel
+// selector or the export switch stays in the record, but acting on it would
+// run a host request or write a file on the audio thread.
+constexpr int kLastControllable = kNoNoteOff;
 constexpr const char* kEffectName = "Tarvolin";
 constexpr const char* kVendorName = "Halbrook";
 
-// Program records are bytes hosts read in place while either thread may set
-// a value, so single values go in and out as atomic 32-bit accesses.
-void storeRelaxed(float& slot, float value) {
-    std::atomic_ref<float>(slot).store(value, std::memory_order_relaxed);
-}
+// Controller bindings are read on the audio thread while learning or a chunk
+// may write them.
 void storeRelaxed(std::int32_t& slot, std::int32_t value) {
     std::atomic_ref<std::int32_t>(slot).store(value, std::memory_order_relaxed);
 }
@@ -33,15 +33,20 @@ std::int32_t loadRelaxed(std::int32_t& slot) {
     return std::atomic_ref<std::int32_t>(slot).load(std::memory_order_relaxed);
 }
 
-} // namespace
-
-SynthPlugin::SynthPlugin(audioMasterCallback hostCallback)
-    : EffectBaseExt(hostCallback, kNumPrograms, kNumParameters), eventQueue(kQueueCapacity) {
-    engine = std::make_unique<SynthEngine>(getSampleRate());
-    programs = std::make_unique<ProgramRecord[]>(kNumPrograms);
+std::unique_ptr<ProgramRecord[]> makeDefaultPrograms() {
+    auto programs = std::make_unique<ProgramRecord[]>(kNumPrograms);
     for (int p = 0; p < kNumPrograms; ++p) {
         programs[p] = ProgramRecord::makeDefault();
     }
+    return programs;
+}
+
+} // namespace
+
+SynthPlugin::SynthPlugin(audioMasterCallback hostCallback)
+    : EffectBaseExt(hostCallback, kNumPrograms, kNumParameters), eventQueue(kQueueCapacity),
+      engine(std::make_unique<SynthEngine>(getSampleRate())), programs(makeDefaultPrograms()),
+      parameters(*engine, programs[0]) {
     SynthPlugin::setProgram(0);
     setProgramChunks(true);
     if (hasHost()) {
@@ -56,54 +61,33 @@ SynthPlugin::SynthPlugin(audioMasterCallback hostCallback)
 
 SynthPlugin::~SynthPlugin() = default;
 
-void SynthPlugin::storeValue(int channel, int index, float value) {
-    storeRelaxed(currentProgramRecord().params[channel][index], value);
-    engine->channel(channel).params[static_cast<std::size_t>(index)].store(value);
+void SynthPlugin::setChannelParameter(int channel, VstInt32 index, float value) {
+    parameters.store(channel, index, value);
 }
 
 void SynthPlugin::setParameter(VstInt32 index, float value) {
-    if (index < 0 || index >= kNumParameters || !std::isfinite(value)) {
-        return;
-    }
-    const int channel = getCurrentChannel();
-    storeValue(channel, index, value);
-    lastParameter.store(index, std::memory_order_relaxed);
-
-    switch (index) {
-    case kNoNoteOff:
-        // The program keeps this switch as a whole number; the engine the raw value.
-        storeRelaxed(currentProgramRecord().params[channel][index],
-                     static_cast<float>(roundToInt(value)));
-        break;
-    case kChannel:
+    setChannelParameter(getCurrentChannel(), index, value);
+    if (index == kChannel) {
         switchChannel(value);
-        break;
-    case kSaveData:
+    } else if (index == kSaveData) {
         tuneExport.setSwitch(value, *engine);
-        break;
-    default:
-        break;
     }
 }
 
 void SynthPlugin::switchChannel(float value) {
-    int channel = roundToInt(static_cast<double>(value) * 15.0);
     // Values beyond 0..1 select the nearest channel there is.
-    channel = channel < 0 ? 0 : (channel >= kNumChannels ? kNumChannels - 1 : channel);
-    currentChannel.store(channel, std::memory_order_relaxed);
-    // Pushing the new channel's values through setParameter shows them in the
-    // current program and, in derived layers, in the editor.
+    parameters.selectChannel(roundToInt(static_cast<double>(value) * 15.0));
+    const int channel = getCurrentChannel();
+    // Storing the new channel's values again shows them in the current
+    // program and, in derived layers, in the editor.
     for (int i = 0; i < kReloadedParameters; ++i) {
-        setParameter(i, engine->channel(channel).params[static_cast<std::size_t>(i)].load());
+        setChannelParameter(channel, i, parameters.value(channel, i));
     }
     hostUpdateDisplay();
 }
 
 float SynthPlugin::getParameter(VstInt32 index) {
-    if (index < 0 || index >= kNumParameters) {
-        return 0.0f;
-    }
-    return engine->channel(getCurrentChannel()).params[static_cast<std::size_t>(index)].load();
+    return parameters.value(getCurrentChannel(), index);
 }
 
 void SynthPlugin::getParameterName(VstInt32 index, char* text) {
@@ -123,7 +107,7 @@ void SynthPlugin::getParameterDisplay(VstInt32 index, char* text) {
     floatToText(getParameter(index), text);
     switch (index) {
     case kNoNoteOff:
-        floatToText(currentProgramRecord().params[channel][kNoNoteOff], text);
+        floatToText(parameters.programValue(channel, kNoNoteOff), text);
         break;
     case kChannel:
         floatToText(static_cast<float>(channel), text);
@@ -141,20 +125,18 @@ void SynthPlugin::setProgram(VstInt32 program) {
         return;
     }
     currentProgram = program;
-    const ProgramRecord& record = programs[program];
-    const int rememberedChannel = getCurrentChannel();
+    ProgramRecord& record = programs[program];
+    parameters.setProgram(record);
     for (int c = 0; c < kNumChannels; ++c) {
-        currentChannel.store(c, std::memory_order_relaxed);
         for (int i = 0; i < kReloadedParameters; ++i) {
-            setParameter(i, record.params[c][i]);
+            setChannelParameter(c, i, record.params[c][i]);
         }
         // The channel selector and the export switch are stored without acting
         // on them: mid-load they would re-select a channel or start an export.
         for (int i = kChannel; i < kNumParameters; ++i) {
-            engine->channel(c).params[static_cast<std::size_t>(i)].store(record.params[c][i]);
+            parameters.storeQuietly(c, i, record.params[c][i]);
         }
     }
-    currentChannel.store(rememberedChannel, std::memory_order_relaxed);
 }
 
 void SynthPlugin::setProgramName(char* name) {
@@ -162,14 +144,14 @@ void SynthPlugin::setProgramName(char* name) {
 }
 
 void SynthPlugin::getProgramName(char* name) {
-    std::strcpy(name, currentProgramRecord().name);
+    currentProgramRecord().copyName(name);
 }
 
 bool SynthPlugin::getProgramNameIndexed(VstInt32 /*category*/, VstInt32 index, char* text) {
     if (index < 0 || index >= kNumPrograms) {
         return false;
     }
-    std::strcpy(text, programs[index].name);
+    programs[index].copyName(text);
     return true;
 }
 
@@ -191,9 +173,9 @@ VstInt32 SynthPlugin::setChunk(void* data, VstInt32 byteSize, bool /*isPreset*/)
     if (byteSize < kProgramRecordSize) {
         return 0;
     }
-    ProgramRecord& record = currentProgramRecord();
-    std::memcpy(&record, data, kProgramRecordSize);
-    record.sanitise();
+    // Kept byte for byte: the engine limits what it computes with, and names
+    // are read within their field.
+    std::memcpy(&currentProgramRecord(), data, kProgramRecordSize);
     setProgram(currentProgram);
     return 1;
 }
@@ -231,6 +213,7 @@ void SynthPlugin::processReplacing(float** /*inputs*/, float** outputs, VstInt32
     float* left = outputs[0];
     float* right = outputs[1];
     const DenormalGuard denormalGuard;
+    engine->recoverFaultedVoice();
     for (VstInt32 i = 0; i < sampleFrames; ++i) {
         dispatchDueEvents();
         float sample = 0.0f;
@@ -282,17 +265,14 @@ void SynthPlugin::handleEvent(const VstMidiEvent& event) {
 
 void SynthPlugin::handleController(int channel, int controller, int value) {
     std::int32_t& binding = currentProgramRecord().controllerMap[controller];
-    if (engine->channel(channel).params[kMidiLearn].load() > 0.0f) {
+    if (parameters.value(channel, kMidiLearn) > 0.0f) {
         storeRelaxed(binding, getLastParameter());
     }
     const std::int32_t parameter = loadRelaxed(binding);
-    if (parameter <= 0) {
+    if (parameter < 1 || parameter > kLastControllable) {
         return;
     }
-    const int rememberedChannel = getCurrentChannel();
-    currentChannel.store(channel, std::memory_order_relaxed);
-    setParameter(parameter, static_cast<float>(value) * kControllerScale);
-    currentChannel.store(rememberedChannel, std::memory_order_relaxed);
+    setChannelParameter(channel, parameter, static_cast<float>(value) * kControllerScale);
 }
 
 bool SynthPlugin::getOutputProperties(VstInt32 index, VstPinProperties* properties) {

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "instrument/MidiEventQueue.h"
+#include "instrument/ParameterStore.h"
 #include "instrument/ProgramRecord.h"
 #include "instrument/TuneExport.h"
 #include "shell/EffectBaseExt.h"
 
-#include <atomic>
 #include <memory>
 
 namespace tarvolin {
@@ -42,27 +42,30 @@ public:
     VstInt32 getVendorVersion() override;
     VstInt32 canDo(char* text) override;
 
-    int getCurrentChannel() const { return currentChannel.load(std::memory_order_relaxed); }
-    int getLastParameter() const { return lastParameter.load(std::memory_order_relaxed); }
+    int getCurrentChannel() const { return parameters.currentChannel(); }
+    int getLastParameter() const { return parameters.lastParameter(); }
 
 protected:
+    // Every store of a value on a channel comes through here: from the host
+    // and the editor on the current channel, from MIDI controllers on theirs,
+    // from a program load and a channel switch on each channel they reload.
+    // Layers above follow the values by overriding it.
+    virtual void setChannelParameter(int channel, VstInt32 index, float value);
+
     ProgramRecord& currentProgramRecord() { return programs[currentProgram]; }
 
 private:
-    void storeValue(int channel, int index, float value);
     void switchChannel(float value);
     void dispatchDueEvents();
     void handleEvent(const VstMidiEvent& event);
     void handleController(int channel, int controller, int value);
 
-    // Both change from the audio thread (MIDI controllers) and the UI thread.
-    std::atomic<int> currentChannel{0};
-    std::unique_ptr<SynthEngine> engine;
     MidiEventQueue eventQueue;
-    float previousEventTime = 0.0f;
-    std::atomic<int> lastParameter{0};
-    TuneExport tuneExport;
+    std::unique_ptr<SynthEngine> engine;
     std::unique_ptr<ProgramRecord[]> programs;
+    ParameterStore parameters;
+    float previousEventTime = 0.0f;
+    TuneExport tuneExport;
 };
 
 } // namespace tarvolin

@@ -35,9 +35,8 @@ void TuneExport::start(const SynthEngine& engine) {
     }
     std::fputs(kHead, tuneFile);
     for (int c = 0; c < kNumChannels; ++c) {
-        const ChannelRecord& channel = engine.channel(c);
         for (int i = 0; i < kNumParameters; ++i) {
-            const float x = channel.params[static_cast<std::size_t>(i)].load();
+            const float x = engine.parameter(c, i);
             if (x != 0.0f) {
                 std::fprintf(tuneFile, "%d,%d,%d,%d,%d,\r\n", 0, 0, c, i,
                              roundToInt(static_cast<double>(x) * 127.0));

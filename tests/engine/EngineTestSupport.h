@@ -8,7 +8,7 @@
 namespace tarvolin::test {
 
 inline void setParam(SynthEngine& engine, ParameterIndex index, float value, int channel = 0) {
-    engine.channel(channel).params[index].store(value);
+    engine.setParameter(channel, index, value);
 }
 
 // A 44100 Hz engine with the instrument's default sound on every channel: both

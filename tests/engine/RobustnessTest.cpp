@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <limits>
 
 namespace tarvolin {
 namespace {
@@ -83,7 +87,7 @@ TEST(Robustness, RandomPatchesNotesAndKnobMovesStayFiniteAndBounded) {
             float out = 0.0f;
             engine->renderSample(out);
             // NaN fails this comparison too.
-            const float limit = kSaturationPeak * engine->channel(0).params[kVolume].load() + 1e-6f;
+            const float limit = kSaturationPeak * engine->parameter(0, kVolume) + 1e-6f;
             if (!(std::fabs(out) <= limit) && firstBad < 0) {
                 firstBad = sample;
                 badValue = out;
@@ -122,6 +126,39 @@ TEST(Robustness, LadderHeldJustAboveZeroCutoffStaysBounded) {
     expectBoundedFilter(0.0025f, 0.5f, 0.99f, 1323000);
     for (float cutoff : {0.0001f, 0.001f, 0.004f, 0.0049f}) {
         expectBoundedFilter(cutoff, 1.0f, 0.99f, 200000);
+    }
+}
+
+// However a voice's state came to hold a NaN or an infinity, the next block
+// starts it afresh: the held note sounds again instead of silence for good.
+TEST(Robustness, AVoiceWithNonFiniteStateIsResetAtTheNextBlock) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const auto poisonFilter = [nan](Voice& voice) {
+        float sample = nan;
+        voice.filter.process(sample, 0.5f, 0.5f, 0);
+    };
+    const auto poisonOscillator = [nan](Voice& voice) {
+        voice.osc2.render(3, nan, 0.0f, 0.0f, 0.0f);
+    };
+    for (const auto& poison :
+         std::initializer_list<std::function<void(Voice&)>>{poisonFilter, poisonOscillator}) {
+        auto engine = test::makeEngine();
+        test::setParam(*engine, kWaveformOsc2, 1.0f);
+        engine->noteOn(69, 0);
+        test::render(*engine, 100);
+        poison(engine->voice(0));
+        ASSERT_FALSE(engine->voice(0).isFinite());
+
+        engine->recoverFaultedVoice();
+        EXPECT_TRUE(engine->voice(0).isFinite());
+        const auto samples = test::render(*engine, 2000);
+        float peak = 0.0f;
+        for (float sample : samples) {
+            ASSERT_TRUE(std::isfinite(sample));
+            peak = std::max(peak, std::fabs(sample));
+        }
+        EXPECT_GT(peak, 0.05f);
+        EXPECT_EQ(engine->channel(0).gate, 1.0f);
     }
 }
 

@@ -101,20 +101,23 @@ TEST(Parameters, NamesDisplaysAndUnknownIndices) {
     EXPECT_EQ(test.plugin.getParameter(-1), 0.0f);
 }
 
-TEST(Parameters, ValuesAreStoredUnclampedButNonFiniteOnesAreRefused) {
+TEST(Parameters, ValuesAreStoredAsGivenWhateverTheirBits) {
     TestHost test;
-    test.plugin.setParameter(15, 1.5f);
-    EXPECT_EQ(test.plugin.getParameter(15), 1.5f);
-    for (float bad :
-         {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-          -std::numeric_limits<float>::infinity()}) {
-        test.plugin.setParameter(15, bad);
-        test.plugin.setParameter(kChannelParameter, bad);
-        test.plugin.setParameter(51, bad);
-        EXPECT_EQ(test.plugin.getParameter(15), 1.5f);
-        EXPECT_EQ(test.plugin.parameterDisplay(kChannelParameter), "0.000000");
-        EXPECT_EQ(test.plugin.parameterDisplay(51), "0.000000");
+    for (float given : {1.5f, -89.0f, 1e30f, 9.99e-41f, std::numeric_limits<float>::infinity()}) {
+        test.plugin.setParameter(15, given);
+        EXPECT_EQ(test.plugin.getParameter(15), given);
     }
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    test.plugin.setParameter(15, nan);
+    EXPECT_TRUE(std::isnan(test.plugin.getParameter(15)));
+    // The switches read NaN as 0: channel 0, export off.
+    test.plugin.setParameter(kChannelParameter, nan);
+    test.plugin.setParameter(51, nan);
+    EXPECT_EQ(test.plugin.parameterDisplay(kChannelParameter), "0.000000");
+    EXPECT_EQ(test.plugin.parameterDisplay(51), "0.000000");
+    // Whole numbers of any size keep their value in the program.
+    test.plugin.setParameter(49, 1e30f);
+    EXPECT_EQ(test.plugin.getParameter(49), 1e30f);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -95,14 +96,18 @@ TEST(Chunk, ShortChunksAreRefusedAndLongOnesCut) {
     EXPECT_EQ(test.plugin.getParameter(0), 0.9f);
 }
 
-TEST(Chunk, UnsafeContentIsMadeSafe) {
+TEST(Chunk, DamagedContentIsKeptByteForByte) {
     TestHost test;
     auto chunk = takeChunk(test);
     const float nan = std::numeric_limits<float>::quiet_NaN();
     std::memcpy(chunk.data() + 4 * 14, &nan, sizeof nan);
+    const float huge = 1e30f;
+    std::memcpy(chunk.data() + 208 * 3 + 4 * 15, &huge, sizeof huge);
     std::memset(chunk.data() + kNameOffset, 'x', 24);
     ASSERT_EQ(test.plugin.dispatch(effSetChunk, 0, kChunkSize, chunk.data()), 1);
-    EXPECT_EQ(test.plugin.getParameter(14), 1.0f);
+    EXPECT_EQ(takeChunk(test), chunk);
+    EXPECT_TRUE(std::isnan(test.plugin.getParameter(14)));
+    // The unterminated name is read within its field.
     EXPECT_EQ(programName(test), std::string(23, 'x'));
 }
 

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace tarvolin {
 namespace {
@@ -109,6 +112,54 @@ TEST_F(TuneExport, ClosingTheInstanceFinishesAnOpenExport) {
         test.plugin.setParameter(51, 1.0f);
     }
     EXPECT_EQ(exported(), freshInstanceArray() + kEnd);
+}
+
+// Controllers act on parameters 1 to 49 only: a binding to the channel
+// selector or the export switch, learned or restored, stays in the record but
+// never runs a channel reload or file work on the audio thread.
+TEST_F(TuneExport, ControllersBoundToTheSwitchesKeepTheBindingButDoNothing) {
+    TestHost test;
+    void* data = nullptr;
+    test.plugin.dispatch(effGetChunk, 0, 0, &data);
+    std::vector<unsigned char> chunk(static_cast<unsigned char*>(data),
+                                     static_cast<unsigned char*>(data) + 4372);
+    const std::int32_t bindings[][2] = {{20, 50}, {21, 51}, {22, 1}, {23, 49}};
+    for (const auto& [controller, parameter] : bindings) {
+        std::memcpy(chunk.data() + 3328 + 4 * controller, &parameter, sizeof parameter);
+    }
+    ASSERT_EQ(test.plugin.dispatch(effSetChunk, 0, 4372, chunk.data()), 1);
+    test.host.clear();
+
+    test.play({host::midiEvent(0, 0xB0, 20, 127), host::midiEvent(0, 0xB0, 21, 127),
+               host::midiEvent(0, 0xB0, 22, 127), host::midiEvent(0, 0xB0, 23, 127)},
+              4);
+    EXPECT_EQ(test.plugin.parameterDisplay(50), "0.000000");
+    EXPECT_EQ(test.plugin.parameterDisplay(51), "0.000000");
+    EXPECT_FALSE(std::filesystem::exists(kExportFile));
+    EXPECT_TRUE(test.host.requestsWith(audioMasterUpdateDisplay).empty());
+    // The ends of the range still act.
+    EXPECT_EQ(test.plugin.getParameter(1), 127 * 0.007874016f);
+    EXPECT_EQ(test.plugin.getParameter(49), 127 * 0.007874016f);
+
+    test.plugin.dispatch(effGetChunk, 0, 0, &data);
+    std::int32_t kept[2];
+    std::memcpy(kept, static_cast<unsigned char*>(data) + 3328 + 4 * 20, sizeof kept);
+    EXPECT_EQ(kept[0], 50);
+    EXPECT_EQ(kept[1], 51);
+}
+
+// Learning can still bind a controller to the switches; it then does nothing.
+TEST_F(TuneExport, LearningTheExportSwitchBindsItWithoutActing) {
+    TestHost test;
+    test.plugin.setParameter(45, 1.0f);
+    test.plugin.setParameter(51, 0.0f);
+    test.play({host::midiEvent(0, 0xB0, 30, 127)}, 4);
+    EXPECT_FALSE(std::filesystem::exists(kExportFile));
+    void* data = nullptr;
+    test.plugin.dispatch(effGetChunk, 0, 0, &data);
+    std::int32_t bound;
+    std::memcpy(&bound, static_cast<unsigned char*>(data) + 3328 + 4 * 30, sizeof bound);
+    EXPECT_EQ(bound, 51);
 }
 
 } // namespace

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "engine/ParameterIndex.h"
+
+#include <atomic>
+
+namespace tarvolin {
+
+class SynthEngine;
+struct ProgramRecord;
+
+// Every channel's parameter values, which live twice: in the current program,
+// the record hosts save, and in the engine, which renders them. Beside them the
+// channel hosts and the editor see, and the parameter stored last, which MIDI
+// learning binds. Every store names its channel, so a controller on one
+// channel or a program load never borrows the current channel: that changes
+// only when the user or the host selects another one. Any thread may store.
+class ParameterStore {
+public:
+    ParameterStore(SynthEngine& engine, ProgramRecord& program);
+    ParameterStore(const ParameterStore&) = delete;
+    ParameterStore& operator=(const ParameterStore&) = delete;
+
+    // The record stores write into from now on: the program just selected.
+    void setProgram(ProgramRecord& program);
+
+    // Stores index 0..51 of a channel as given, in the engine and the program
+    // (where index 49 is kept as a whole number), and makes it the last
+    // parameter. Channels outside 0..15 and other indices store nothing.
+    void store(int channel, int index, float value);
+    // Stores into the engine and the program alike, without touching the
+    // last parameter: for the two switches a program load carries along.
+    void storeQuietly(int channel, int index, float value);
+    // The engine's copy, as stored; 0 for anything outside the table.
+    float value(int channel, int index) const;
+    // The program's copy, where index 49 differs.
+    float programValue(int channel, int index) const;
+
+    int currentChannel() const { return current.load(std::memory_order_relaxed); }
+    // Makes channel the one hosts and the editor see, held within 0..15.
+    void selectChannel(int channel);
+    int lastParameter() const { return last.load(std::memory_order_relaxed); }
+
+private:
+    static bool isInTable(int channel, int index) {
+        return channel >= 0 && channel < kNumChannels && index >= 0 && index < kNumParameters;
+    }
+
+    SynthEngine& engine;
+    std::atomic<ProgramRecord*> program;
+    std::atomic<int> current{0};
+    std::atomic<int> last{0};
+};
+
+} // namespace tarvolin
