@@ -20,7 +20,10 @@ public:
     // A release falls ten times as fast as a decay with the same setting.
     static constexpr float kReleaseSpeedUp = 10.0f;
 
-    explicit Envelope(float sampleRate) noexcept : rate_(kSlopePerSecond / sampleRate) {}
+    explicit Envelope(float sampleRate) noexcept { setSampleRate(sampleRate); }
+
+    // Keeps every time in seconds at the new rate; the level stays.
+    void setSampleRate(float sampleRate) noexcept { rate_ = kSlopePerSecond / sampleRate; }
 
     // Advances one sample and returns the new level. The gate is 1.0 while a
     // note is held and 0.0 after its release; all times are raw 0..1 values.
@@ -64,7 +67,7 @@ public:
 
 private:
     float level_ = 0.0f;
-    float rate_;
+    float rate_ = 0.0f;
     Stage stage_ = kAttack;
 };
 

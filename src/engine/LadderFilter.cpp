@@ -2,17 +2,17 @@
 
 namespace tarvolin {
 
-void LadderFilter::process(float& sample, float cutoff, float resonance, long type) noexcept {
+const LadderTuning LadderFilter::referenceTuning;
+
+void LadderFilter::process(float& sample, float cutoff, float resonance, long type,
+                           const LadderTuning& tuning) noexcept {
     // k runs from -1 (c = 0: p = 0 and every stage holds its value) to 0.99
     // (c = 1). Between c = 0 and c = 0.005 the product c * (2c - 0.01) is
     // negative and k dips to -1.0000125: a pole outside the unit circle that
     // lets every stage grow by up to 1.25e-5 per sample, and a held cutoff
     // there runs the state to overflow within about a minute. Holding k at -1
     // freezes the stages instead; no other cutoff is affected.
-    k_ = cutoff * (2.0f * cutoff - kCutoffBend) - 1.0f;
-    if (k_ < kLowestPole) {
-        k_ = kLowestPole;
-    }
+    k_ = cutoffPole(cutoff);
     p_ = (k_ + 1.0f) * 0.5f;
 
     // g is the cubic series of e^t: the feedback grows as the cutoff falls.
@@ -20,17 +20,23 @@ void LadderFilter::process(float& sample, float cutoff, float resonance, long ty
     const float g = ((t * kOneSixth + 0.5f) * t + 1.0f) * t + 1.0f;
     feedbackGain_ = g * resonance * kFeedbackScale;
 
-    const float x = sample - feedbackGain_ * stage4_;
+    const float x = sample - feedbackGain_ * delayedStage4(tuning);
     input_ = x;
 
+    float k = k_;
+    float p = p_;
+    if (!tuning.isReference()) {
+        k = tuning.stagePole(cutoff);
+        p = (k + 1.0f) * 0.5f;
+    }
     // Each product with k uses the stage's value from the previous sample.
-    stage1_ = p_ * (x + lastInput_) - k_ * stage1_;
+    stage1_ = p * (x + lastInput_) - k * stage1_;
     lastInput_ = x;
-    stage2_ = p_ * (stage1_ + lastStage1_) - k_ * stage2_;
+    stage2_ = p * (stage1_ + lastStage1_) - k * stage2_;
     lastStage1_ = stage1_;
-    stage3_ = p_ * (stage2_ + lastStage2_) - k_ * stage3_;
+    stage3_ = p * (stage2_ + lastStage2_) - k * stage3_;
     lastStage2_ = stage2_;
-    stage4_ = p_ * (stage3_ + lastStage3_) - k_ * stage4_;
+    stage4_ = p * (stage3_ + lastStage3_) - k * stage4_;
     lastStage3_ = stage3_;
 
     // x - x^3 / 6 rises only up to its turning points at +-sqrt(2) (where it
@@ -43,6 +49,8 @@ void LadderFilter::process(float& sample, float cutoff, float resonance, long ty
         stage4_ = -kCubicTurningPoint;
     }
     stage4_ = stage4_ - stage4_ * stage4_ * stage4_ * kOneSixth;
+    history_[static_cast<std::size_t>(head_)] = stage4_;
+    head_ = (head_ + 1) & (kHistorySize - 1);
 
     switch (type) {
     case kLowPass:

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/LadderTuning.h"
+
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -29,10 +32,21 @@ public:
     // is needed and why neither changes the output in the normal range.
     static constexpr float kLowestPole = -1.0f;
     static constexpr float kCubicTurningPoint = 1.4142135f; // sqrt(2)
+    // k at cutoff 1, the most open the law gets.
+    static constexpr double kHighestPole = 0.99;
+
+    // The cutoff law: k for a cutoff sum c of at most 1, as at 44100 Hz.
+    static float cutoffPole(float cutoff) noexcept {
+        const float k = cutoff * (2.0f * cutoff - kCutoffBend) - 1.0f;
+        return k < kLowestPole ? kLowestPole : k;
+    }
 
     // Filters `sample` in place. Any `type` other than the three outputs
-    // leaves the sample unfiltered (the state still advances).
-    void process(float& sample, float cutoff, float resonance, long type) noexcept;
+    // leaves the sample unfiltered (the state still advances). The resonance
+    // and the output gains follow the cutoff law; the stages run with the
+    // coefficients `tuning` gives for the running rate.
+    void process(float& sample, float cutoff, float resonance, long type,
+                 const LadderTuning& tuning = referenceTuning) noexcept;
 
     // Whether the state carried from sample to sample is finite.
     bool isFinite() const noexcept {
@@ -50,6 +64,22 @@ public:
     float input() const noexcept { return input_; }
 
 private:
+    static constexpr int kHistorySize = 8;
+    static_assert(kHistorySize > LadderTuning::kLongestDelay);
+    static const LadderTuning referenceTuning;
+
+    // stage 4 as it was `tuning`'s feedback delay ago.
+    float delayedStage4(const LadderTuning& tuning) const noexcept {
+        const int whole = tuning.delaySamples();
+        const float newer = history_[(head_ - whole) & (kHistorySize - 1)];
+        const float fraction = tuning.delayFraction();
+        if (fraction == 0.0f) {
+            return newer;
+        }
+        const float older = history_[(head_ - whole - 1) & (kHistorySize - 1)];
+        return newer + fraction * (older - newer);
+    }
+
     float stage1_ = 0.0f;
     float stage2_ = 0.0f;
     float stage3_ = 0.0f;
@@ -62,6 +92,9 @@ private:
     float p_ = 0.0f;
     float feedbackGain_ = 0.0f;
     float input_ = 0.0f;
+    // The last outputs of stage 4, newest at head_ - 1.
+    std::array<float, kHistorySize> history_{};
+    int head_ = 0;
 };
 
 static_assert(std::bit_cast<std::uint32_t>(LadderFilter::kCutoffBend) == 0x3C23D70Au);

@@ -8,20 +8,28 @@
 namespace tarvolin {
 
 // The one-pole high-pass in front of the ladder filter:
-//   y = pole * previous y + (x - previous x),
+//   y = pole * previous y + gain * (x - previous x),
 // a differentiator whose leak is set by the pole. Besides thinning the sound
 // it removes the constant offset the noise source leaves in the mix. The
 // state lives in the channel's record.
 struct LowCut {
     // LOWCUT moves the pole from 0.39995 (a strong high-pass) to 0.99995 (not
     // much more than an offset remover); it never reaches 1, so any constant
-    // input dies away.
+    // input dies away. That is at 44100 Hz, where the gain is 1.
     static constexpr float kPoleRange = 0.6f;
     static constexpr float kLowestPole = 0.39995f;
 
-    static float apply(ChannelRecord& record, float x, float setting) noexcept {
-        const float y =
-            (setting * kPoleRange + kLowestPole) * record.lowCutState + (x - record.lowCutInput);
+    struct Coefficients {
+        float pole = kLowestPole;
+        float gain = 1.0f;
+    };
+
+    // The filter for a LOWCUT setting at a rate that runs
+    // `referenceSamplesPerSample` (44100 / rate) reference samples per sample.
+    static Coefficients coefficients(float setting, double referenceSamplesPerSample) noexcept;
+
+    static float apply(ChannelRecord& record, float x, const Coefficients& filter) noexcept {
+        const float y = filter.pole * record.lowCutState + filter.gain * (x - record.lowCutInput);
         record.lowCutInput = x;
         record.lowCutState = y;
         record.lowCutOutput = y;

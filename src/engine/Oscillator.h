@@ -18,18 +18,22 @@ public:
 
     // One value of the form `form` (round(waveform parameter * 3)). Any other
     // form number renders nothing and advances nothing. The sine form runs at
-    // twice the frequency asked for.
-    float render(long form, float frequency, float fmAmount, float pulseWidth,
-                 float modFrequency) noexcept {
+    // twice the frequency asked for; doubling the step is exact, so it is the
+    // step that frequency would give.
+    float render(long form, const PhaseDrive& drive, float pulseWidth) noexcept {
         switch (form) {
-        case kSine:
-            return sine_.render(2.0f * frequency, fmAmount, modFrequency);
+        case kSine: {
+            PhaseDrive doubled = drive;
+            doubled.frequency = 2.0f * drive.frequency;
+            doubled.step = 2.0f * drive.step;
+            return sine_.render(doubled);
+        }
         case kTriangle:
-            return triangle_.render(frequency, fmAmount, modFrequency);
+            return triangle_.render(drive);
         case kSaw:
-            return saw_.render(frequency, fmAmount, modFrequency);
+            return saw_.render(drive);
         case kRectangle:
-            return rectangle_.render(frequency, fmAmount, pulseWidth, modFrequency);
+            return rectangle_.render(drive, pulseWidth);
         default:
             return 0.0f;
         }

@@ -6,6 +6,18 @@
 
 namespace tarvolin {
 
+// What drives an oscillator form for one sample: its frequency in hertz (which
+// sets the feedback amount), the same frequency as radians per sample, the FM
+// modulator's radians per sample and depth, and the share of its distance the
+// smoothed increment closes (all per-rate values come from the caller).
+struct PhaseDrive {
+    float frequency = 0.0f;
+    float step = 0.0f;
+    float modStep = 0.0f;
+    float fmAmount = 0.0f;
+    float smoothing = 0.0f;
+};
+
 // The phase machinery every oscillator form shares: a main phase that runs
 // from -pi to +pi, a frequency-modulation phase beside it, the smoothed phase
 // increment and the feedback amount K that the triangle, saw and rectangle
@@ -17,17 +29,19 @@ public:
     // whole turn, written as kHalfRange + kHalfRange.
     static constexpr float kHalfRange = 3.1415927f;
 
-    // The oscillators always convert hertz to radians at 44100 Hz, whatever
-    // rate the engine was built with: radians per sample = f * pi / (44100 / 2).
-    static constexpr float kHalfSampleRate = 44100.0f * 0.5f;
+    // Hertz to radians per sample at a rate R: f * pi / (R / 2).
+    static float phaseStep(float frequency, float halfRate) noexcept {
+        return frequency * kHalfRange / halfRate;
+    }
 
     // K falls linearly from 2.3 at 0 Hz to 0 at 10 kHz: strong feedback makes
     // the bright waves, and above 10 kHz it would only alias.
     static constexpr float kFeedbackCeiling = 2.3f;
     static constexpr float kFeedbackSlope = 0.0001f;
 
-    // The increment closes this share of its distance to the target each
-    // sample, which gives every note from silence a short upward sweep.
+    // At 44100 Hz the increment closes this share of its distance to the
+    // target each sample, which gives every note from silence a short upward
+    // sweep.
     static constexpr float kIncrementSmoothing = 0.1f;
 
     explicit OscillatorFront(float startPhase) noexcept
@@ -50,18 +64,18 @@ public:
         return amount;
     }
 
-    // Advances both phases by one sample. The modulator is a sine at
-    // `modFrequency`; sin + 1 never goes negative, so a positive `fmAmount`
+    // Advances both phases by one sample. The modulator is a sine stepping
+    // by `drive.modStep`; sin + 1 never goes negative, so a positive `fmAmount`
     // only ever speeds the phase up (by up to 2 radians) and a negative one,
     // which only the inverted mod envelope gives, slows it down. The wrap takes
     // off one turn at most and there is none at the bottom, so a phase driven
     // faster than a turn per sample, or backwards, leaves -pi..pi and drifts;
     // cos and sin of it stay finite, only coarser as its magnitude grows.
-    void advance(float frequency, float fmAmount, float modFrequency) noexcept {
-        modPhase_ = modPhase_ + modFrequency * kHalfRange / kHalfSampleRate;
-        increment_ = frequency * kHalfRange / kHalfSampleRate;
-        smoothedIncrement_ += (increment_ - smoothedIncrement_) * kIncrementSmoothing;
-        phase_ = phase_ + fmAmount * (std::sin(modPhase_) + 1.0f) + smoothedIncrement_;
+    void advance(const PhaseDrive& drive) noexcept {
+        modPhase_ = modPhase_ + drive.modStep;
+        increment_ = drive.step;
+        smoothedIncrement_ += (increment_ - smoothedIncrement_) * drive.smoothing;
+        phase_ = phase_ + drive.fmAmount * (std::sin(modPhase_) + 1.0f) + smoothedIncrement_;
         if (phase_ >= kHalfRange) {
             phase_ -= kHalfRange + kHalfRange;
         }
@@ -91,6 +105,5 @@ static_assert(std::bit_cast<std::uint32_t>(OscillatorFront::kHalfRange) == 0x404
 static_assert(std::bit_cast<std::uint32_t>(OscillatorFront::kFeedbackCeiling) == 0x40133333u);
 static_assert(std::bit_cast<std::uint32_t>(OscillatorFront::kFeedbackSlope) == 0x38D1B717u);
 static_assert(std::bit_cast<std::uint32_t>(OscillatorFront::kIncrementSmoothing) == 0x3DCCCCCDu);
-static_assert(OscillatorFront::kHalfSampleRate == 22050.0f);
 
 } // namespace tarvolin

@@ -14,7 +14,7 @@ struct PitchLaw {
     // The division by 12 is a multiplication by the float nearest 1/12.
     static constexpr float kOctavesPerSemitone = 0.083333336f;
     static constexpr float kLowestFrequency = 10.0f;
-    // Portamento speed at the knob's bottom, semitones per sample.
+    // Portamento speed at the knob's bottom, semitones per sample at 44100 Hz.
     static constexpr float kGlidePerSample = 0.002f;
 
     // 440 * 2^((pitch - 81) / 12), at least 10 Hz. `pitch` is the caller's sum
@@ -26,15 +26,17 @@ struct PitchLaw {
     }
 
     // One sample of portamento. `glide` moves linearly towards 0 by
-    // (1 - portamento) * 0.002 semitones, never past it, and what remains is
-    // taken off `pitchOffset`, so the pitch starts at the old note and slides
-    // to the new one. With portamento at 0 (or less) the glide is neither
-    // applied nor changed: it waits for the knob to come up.
-    static void glideStep(float& glide, float portamento, float& pitchOffset) noexcept {
+    // (1 - portamento) * glidePerSample semitones (0.002 at 44100 Hz), never
+    // past it, and what remains is taken off `pitchOffset`, so the pitch
+    // starts at the old note and slides to the new one. With portamento at 0
+    // (or less) the glide is neither applied nor changed: it waits for the
+    // knob to come up.
+    static void glideStep(float& glide, float portamento, float glidePerSample,
+                          float& pitchOffset) noexcept {
         if (!(portamento > 0.0f)) {
             return;
         }
-        const float step = (1.0f - portamento) * kGlidePerSample;
+        const float step = (1.0f - portamento) * glidePerSample;
         if (glide > 0.0f) {
             glide -= step;
             if (glide < 0.0f) {

@@ -19,9 +19,9 @@ public:
 
     RectangleOscillator() noexcept : front_(-OscillatorFront::kHalfRange) {}
 
-    float render(float frequency, float fmAmount, float pulseWidth, float modFrequency) noexcept {
-        const float amount = front_.updateFeedbackAmount(frequency);
-        front_.advance(frequency, fmAmount, modFrequency);
+    float render(const PhaseDrive& drive, float pulseWidth) noexcept {
+        const float amount = front_.updateFeedbackAmount(drive.frequency);
+        front_.advance(drive);
         const float phase = front_.phase();
 
         const float angle1 = phase + amount * feedback1_;

@@ -16,9 +16,9 @@ public:
 
     SawOscillator() noexcept : front_(0.0f) {}
 
-    float render(float frequency, float fmAmount, float modFrequency) noexcept {
-        const float amount = front_.updateFeedbackAmount(frequency);
-        front_.advance(frequency, fmAmount, modFrequency);
+    float render(const PhaseDrive& drive) noexcept {
+        const float amount = front_.updateFeedbackAmount(drive.frequency);
+        front_.advance(drive);
         angle_ = front_.phase() + amount * feedback_;
         cosine_ = std::cos(angle_);
         sine_ = std::sin(angle_);

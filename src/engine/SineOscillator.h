@@ -13,8 +13,8 @@ class SineOscillator {
 public:
     SineOscillator() noexcept : front_(-OscillatorFront::kHalfRange) {}
 
-    float render(float frequency, float fmAmount, float modFrequency) noexcept {
-        front_.advance(frequency, fmAmount, modFrequency);
+    float render(const PhaseDrive& drive) noexcept {
+        front_.advance(drive);
         output_ = std::cos(front_.phase());
         return output_;
     }

@@ -44,18 +44,49 @@ float saturate(float x) noexcept {
     return x * (2.0f + magnitude) / (x * x + magnitude + 1.0f);
 }
 
+float acceptableRate(float sampleRate) noexcept {
+    return RateCoefficients::isAcceptable(sampleRate) ? sampleRate
+                                                      : RateCoefficients::kReferenceRate;
+}
+
 } // namespace
 
 SynthEngine::SynthEngine(float sampleRate) noexcept
-    : voices_(makeVoices(sampleRate, std::make_index_sequence<kNumChannels>{})),
-      sampleRate_(sampleRate) {}
+    : voices_(makeVoices(acceptableRate(sampleRate), std::make_index_sequence<kNumChannels>{})),
+      requestedRate_(acceptableRate(sampleRate)) {
+    rate_.setRate(requestedRate_.load(std::memory_order_relaxed));
+}
+
+void SynthEngine::setSampleRate(float rate) noexcept {
+    if (RateCoefficients::isAcceptable(rate)) {
+        requestedRate_.store(rate, std::memory_order_relaxed);
+    }
+}
+
+void SynthEngine::beginBlock() noexcept {
+    const float requested = requestedRate_.load(std::memory_order_relaxed);
+    if (requested != rate_.rate()) {
+        applySampleRate(requested);
+    }
+    recoverFaultedVoice();
+}
+
+void SynthEngine::applySampleRate(float rate) noexcept {
+    rate_.setRate(rate);
+    for (Voice& voice : voices_) {
+        voice.setSampleRate(rate);
+    }
+    for (ChannelSettings& settings : settings_) {
+        settings.markAllChanged();
+    }
+}
 
 void SynthEngine::setParameter(int channel, int index, float value) noexcept {
     if (channel < 0 || channel >= kNumChannels || index < 0 || index >= kNumParameters) {
         return;
     }
     channels_[channel].params[static_cast<std::size_t>(index)].store(value);
-    settings_[channel].store(static_cast<ParameterIndex>(index), value);
+    settings_[channel].markChanged(static_cast<ParameterIndex>(index));
 }
 
 float SynthEngine::parameter(int channel, int index) const noexcept {
@@ -84,7 +115,7 @@ void SynthEngine::renderSample(float& out) noexcept {
     float mix = 0.0f;
     const int renderChannel = 0;
     ChannelRecord& record = channels_[renderChannel];
-    const ChannelSettings& param = settings_[renderChannel];
+    const ChannelSettings& param = currentSettings(renderChannel);
     Voice& voice = voices_[renderChannel];
 
     // An idle voice computes nothing: LFOs, noise, filters and the low cut
@@ -97,7 +128,7 @@ void SynthEngine::renderSample(float& out) noexcept {
     }
 
     float pitchOffset = (param[kMasterPitch] - 0.5f) * kMasterPitchRange;
-    PitchLaw::glideStep(record.glide, param[kPortamento], pitchOffset);
+    PitchLaw::glideStep(record.glide, param[kPortamento], rate_.glidePerSample(), pitchOffset);
 
     ModulationSums sums;
     runModulators(record, param, voice, sums);
@@ -108,15 +139,23 @@ void SynthEngine::renderSample(float& out) noexcept {
     sums.pitch2 = PitchLaw::frequency((param[kFineTuneOsc2] - 0.5f) + coarseTune + note +
                                       sums.pitch2 + pitchOffset);
 
-    // Each oscillator is frequency-modulated at the other one's frequency.
+    // Each oscillator is frequency-modulated at the other one's frequency, so
+    // each one's step is the other one's modulator step.
+    const float halfRate = rate_.halfRate();
+    PhaseDrive drive1{sums.pitch1, OscillatorFront::phaseStep(sums.pitch1, halfRate)};
+    PhaseDrive drive2{sums.pitch2, OscillatorFront::phaseStep(sums.pitch2, halfRate)};
+    drive1.modStep = drive2.step;
+    drive2.modStep = drive1.step;
+    drive1.smoothing = drive2.smoothing = rate_.incrementSmoothing();
     const float volume1 = param[kVolumeOsc1];
     if (volume1 > 0.0f) {
         sums.fm1 += fourthPower(param[kFmAmountOsc1]);
         if (sums.fm1 > 1.0f) {
             sums.fm1 = 1.0f;
         }
-        const float value = voice.osc1.render(roundToInt(param[kWaveformOsc1] * 3.0f), sums.pitch1,
-                                              sums.fm1, sums.pw1, sums.pitch2);
+        drive1.fmAmount = sums.fm1;
+        const float value =
+            voice.osc1.render(roundToInt(param[kWaveformOsc1] * 3.0f), drive1, sums.pw1);
         mix += value * volume1;
     }
     const float volume2 = param[kVolumeOsc2];
@@ -129,8 +168,9 @@ void SynthEngine::renderSample(float& out) noexcept {
         if (sums.pw2 > 1.0f) {
             sums.pw2 = 1.0f;
         }
-        const float value = voice.osc2.render(roundToInt(param[kWaveformOsc2] * 3.0f), sums.pitch2,
-                                              sums.fm2, sums.pw2, sums.pitch1);
+        drive2.fmAmount = sums.fm2;
+        const float value =
+            voice.osc2.render(roundToInt(param[kWaveformOsc2] * 3.0f), drive2, sums.pw2);
         mix += value * volume2;
     }
 
@@ -142,7 +182,7 @@ void SynthEngine::renderSample(float& out) noexcept {
         mix = -kMixLimit;
     }
 
-    mix = LowCut::apply(record, mix, param[kLowCut]);
+    mix = LowCut::apply(record, mix, param.lowCut());
 
     const float filterLevel =
         voice.filterEnv.step(record.gate, param[kAttackFilter], param[kDecayFilter],
@@ -153,7 +193,8 @@ void SynthEngine::renderSample(float& out) noexcept {
     if (cutoff > 1.0f) {
         cutoff = 1.0f;
     }
-    voice.filter.process(mix, cutoff, param[kResonance], roundToInt(param[kFilterType] * 2.0f));
+    voice.filter.process(mix, cutoff, param[kResonance], roundToInt(param[kFilterType] * 2.0f),
+                         rate_.ladder());
 
     const float ampLevel = voice.ampEnv.step(record.gate, param[kAttackAmp], param[kDecayAmp],
                                              param[kSustainAmp], param[kReleaseAmp]);
@@ -215,7 +256,7 @@ void SynthEngine::noteOn(int note, int channel) noexcept {
     voice.ampEnv.restartKeepingLevel();
     voice.filterEnv.restartFromZero();
     voice.modEnv.restartFromZero();
-    const ChannelSettings& param = settings_[channel];
+    const ChannelSettings& param = currentSettings(channel);
     if (param[kLfo1Restart] != 0.0f) {
         voice.lfo1.restart();
     }

@@ -4,9 +4,11 @@
 #include "engine/ChannelSettings.h"
 #include "engine/Modulation.h"
 #include "engine/ParameterIndex.h"
+#include "engine/RateCoefficients.h"
 #include "engine/Voice.h"
 
 #include <array>
+#include <atomic>
 
 namespace tarvolin {
 
@@ -17,8 +19,8 @@ namespace tarvolin {
 // their LFO tables, about 130 kB in all.
 class SynthEngine {
 public:
-    // The envelopes and LFOs convert times and rates with `sampleRate`; the
-    // oscillators always convert at 44100 Hz. All records start at zero.
+    // Runs at `sampleRate`, or at 44100 Hz if the rate is not acceptable
+    // (RateCoefficients::isAcceptable). All records start at zero.
     explicit SynthEngine(float sampleRate) noexcept;
 
     SynthEngine(const SynthEngine&) = delete;
@@ -38,9 +40,17 @@ public:
     // The value as stored, whatever it is; 0 outside the table.
     float parameter(int channel, int index) const noexcept;
 
-    // Call before each block: a voice whose oscillator, filter or envelope
-    // state has become non-finite is put back to its start state, so one bad
-    // moment cannot silence the instance for good. Its note stays held.
+    // Any thread: the rate to run at from the next block on. Rates that are
+    // not acceptable are ignored.
+    void setSampleRate(float rate) noexcept;
+
+    // Call before each block, on the audio thread: switches to a new rate
+    // (the voices keep sounding) and recovers a faulted voice.
+    void beginBlock() noexcept;
+
+    // A voice whose oscillator, filter or envelope state has become non-finite
+    // is put back to its start state, so one bad moment cannot silence the
+    // instance for good. Its note stays held.
     void recoverFaultedVoice() noexcept;
 
     // `index` must be 0..15.
@@ -50,7 +60,8 @@ public:
     // Lets a test put a voice into a state the render cannot reach by itself.
     Voice& voice(int index) noexcept { return voices_[index]; }
 
-    float sampleRate() const noexcept { return sampleRate_; }
+    // The rate the engine runs at now.
+    float sampleRate() const noexcept { return rate_.rate(); }
 
 private:
     static bool isValidNote(int note, int channel) noexcept {
@@ -62,10 +73,18 @@ private:
     void runModulators(const ChannelRecord& record, const ChannelSettings& param, Voice& voice,
                        ModulationSums& sums) noexcept;
 
+    void applySampleRate(float rate) noexcept;
+    // Brings a channel's derived values up to its stored ones.
+    ChannelSettings& currentSettings(int channel) noexcept {
+        settings_[channel].refresh(channels_[channel].params, rate_);
+        return settings_[channel];
+    }
+
     std::array<ChannelRecord, kNumChannels> channels_;
     std::array<ChannelSettings, kNumChannels> settings_;
     std::array<Voice, kNumChannels> voices_;
-    float sampleRate_;
+    RateCoefficients rate_;
+    std::atomic<float> requestedRate_;
 };
 
 } // namespace tarvolin

@@ -18,9 +18,9 @@ public:
 
     TriangleOscillator() noexcept : front_(0.0f) {}
 
-    float render(float frequency, float fmAmount, float modFrequency) noexcept {
-        const float amount = front_.updateFeedbackAmount(frequency);
-        front_.advance(frequency, fmAmount, modFrequency);
+    float render(const PhaseDrive& drive) noexcept {
+        const float amount = front_.updateFeedbackAmount(drive.frequency);
+        front_.advance(drive);
         angle_ = front_.phase() + amount * (feedback_ * feedback_);
         output_ = std::cos(angle_);
         feedback_ = kOutputShare * output_ + kMemoryShare * feedback_;

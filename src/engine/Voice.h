@@ -16,6 +16,14 @@ struct Voice {
         : lfo1(sampleRate), lfo2(sampleRate), ampEnv(sampleRate), filterEnv(sampleRate),
           modEnv(sampleRate) {}
 
+    void setSampleRate(float sampleRate) noexcept {
+        lfo1.setSampleRate(sampleRate);
+        lfo2.setSampleRate(sampleRate);
+        ampEnv.setSampleRate(sampleRate);
+        filterEnv.setSampleRate(sampleRate);
+        modEnv.setSampleRate(sampleRate);
+    }
+
     // The passage to idle: silent envelopes (their stages stay) and the
     // oscillators' start phases for the next note.
     void enterIdle() noexcept {

@@ -34,6 +34,8 @@ public:
 
     // phaseIncrement = round(frequency / rate * 2^32), kept to its low 32 bits.
     void setRate(float frequency) noexcept;
+    // Rates set from now on count with the new sample rate; the phase stays.
+    void setSampleRate(float sampleRate) noexcept { sampleRate_ = sampleRate; }
 
     // One output sample from the phase before this tick's advance. Waveform
     // 0 sine, 1 triangle, 2 saw, anything else the rectangle.

@@ -184,6 +184,17 @@ void SynthPlugin::resume() {
     hostWantMidi();
 }
 
+// Hosts change the rate suspended or not, from any thread; the engine takes the
+// new rate at the start of its next block. A rate the engine cannot run at is
+// refused altogether, so what the host reads back is what sounds.
+void SynthPlugin::setSampleRate(float newSampleRate) {
+    if (!RateCoefficients::isAcceptable(newSampleRate)) {
+        return;
+    }
+    EffectBaseExt::setSampleRate(newSampleRate);
+    engine->setSampleRate(newSampleRate);
+}
+
 VstInt32 SynthPlugin::processEvents(VstEvents* events) {
     previousEventTime = 0.0f;
     for (VstInt32 i = 0; i < events->numEvents; ++i) {
@@ -213,7 +224,7 @@ void SynthPlugin::processReplacing(float** /*inputs*/, float** outputs, VstInt32
     float* left = outputs[0];
     float* right = outputs[1];
     const DenormalGuard denormalGuard;
-    engine->recoverFaultedVoice();
+    engine->beginBlock();
     for (VstInt32 i = 0; i < sampleFrames; ++i) {
         dispatchDueEvents();
         float sample = 0.0f;

@@ -32,6 +32,7 @@ public:
     VstInt32 getChunk(void** data, bool isPreset) override;
     VstInt32 setChunk(void* data, VstInt32 byteSize, bool isPreset) override;
     void resume() override;
+    void setSampleRate(float newSampleRate) override;
     VstInt32 processEvents(VstEvents* events) override;
     bool getProgramNameIndexed(VstInt32 category, VstInt32 index, char* text) override;
     bool copyProgram(VstInt32 destination) override;

@@ -10,14 +10,22 @@ namespace {
 
 constexpr float kPi = OscillatorFront::kHalfRange;
 
+// What the engine hands a form at 44100 Hz for these frequencies.
+PhaseDrive drive(float frequency, float fmAmount, float modFrequency) {
+    constexpr float kHalfRate = 22050.0f;
+    return {frequency, OscillatorFront::phaseStep(frequency, kHalfRate),
+            OscillatorFront::phaseStep(modFrequency, kHalfRate), fmAmount,
+            OscillatorFront::kIncrementSmoothing};
+}
+
 TEST(Oscillator, FeedbackAmountFallsFromTwoPointThreeToZeroAtTenKilohertz) {
     for (float f : {0.0f, 5000.0f, 10000.0f, 15000.0f}) {
         TriangleOscillator triangle;
         SawOscillator saw;
         RectangleOscillator rectangle;
-        triangle.render(f, 0.0f, 0.0f);
-        saw.render(f, 0.0f, 0.0f);
-        rectangle.render(f, 0.0f, 0.0f, 0.0f);
+        triangle.render(drive(f, 0.0f, 0.0f));
+        saw.render(drive(f, 0.0f, 0.0f));
+        rectangle.render(drive(f, 0.0f, 0.0f), 0.0f);
         const float expected = f >= 10000.0f ? 0.0f : 2.3f * (1.0f - f / 10000.0f);
         for (float k : {triangle.front().feedbackAmount(), saw.front().feedbackAmount(),
                         rectangle.front().feedbackAmount()}) {
@@ -36,7 +44,7 @@ TEST(Oscillator, StartStatesWhenBuiltAndWhenIdle) {
 
     for (long form = 0; form < 4; ++form) {
         for (int i = 0; i < 77; ++i) {
-            osc.render(form, 300.0f, 0.2f, 0.3f, 500.0f);
+            osc.render(form, drive(300.0f, 0.2f, 500.0f), 0.3f);
         }
     }
     const float lagFeedback = osc.rectangle().feedback2();
@@ -64,7 +72,7 @@ TEST(Oscillator, PulseWidthDrawsTheRectangleBranchesTogether) {
         RectangleOscillator rectangle;
         double sum = 0.0;
         for (int i = 0; i < 4410; ++i) {
-            const double s = rectangle.render(12000.0f, 0.0f, width, 0.0f);
+            const double s = rectangle.render(drive(12000.0f, 0.0f, 0.0f), width);
             sum += s * s;
         }
         return std::sqrt(sum / 4410.0);

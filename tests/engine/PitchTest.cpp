@@ -25,9 +25,7 @@ protected:
     }
     const OscillatorFront& saw1() const { return engine->voice(0).osc1.saw().front(); }
     // The phase increment the oscillators derive from a frequency.
-    static float incrementFor(float hertz) {
-        return hertz * OscillatorFront::kHalfRange / OscillatorFront::kHalfSampleRate;
-    }
+    static float incrementFor(float hertz) { return OscillatorFront::phaseStep(hertz, 22050.0f); }
 
     std::unique_ptr<SynthEngine> engine = test::makeEngine();
 };

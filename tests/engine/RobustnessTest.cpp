@@ -138,7 +138,7 @@ TEST(Robustness, AVoiceWithNonFiniteStateIsResetAtTheNextBlock) {
         voice.filter.process(sample, 0.5f, 0.5f, 0);
     };
     const auto poisonOscillator = [nan](Voice& voice) {
-        voice.osc2.render(3, nan, 0.0f, 0.0f, 0.0f);
+        voice.osc2.render(3, PhaseDrive{nan, nan, 0.0f, 0.0f, 0.1f}, 0.0f);
     };
     for (const auto& poison :
          std::initializer_list<std::function<void(Voice&)>>{poisonFilter, poisonOscillator}) {
