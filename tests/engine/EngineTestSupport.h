@@ -11,10 +11,12 @@ inline void setParam(SynthEngine& engine, ParameterIndex index, float value, int
     engine.setParameter(channel, index, value);
 }
 
-// A 44100 Hz engine with the instrument's default sound on every channel: both
-// oscillators at half volume in the sine form, filter open, no decay.
-inline std::unique_ptr<SynthEngine> makeEngine(bool withDefaultPatch = true) {
-    auto engine = std::make_unique<SynthEngine>(44100.0f);
+// An engine (at 44100 Hz unless asked) with the instrument's default sound on
+// every channel: both oscillators at half volume in the sine form, filter
+// open, no decay.
+inline std::unique_ptr<SynthEngine> makeEngine(bool withDefaultPatch = true,
+                                               float sampleRate = 44100.0f) {
+    auto engine = std::make_unique<SynthEngine>(sampleRate);
     for (int channel = 0; withDefaultPatch && channel < kNumChannels; ++channel) {
         for (ParameterIndex i : {kVolume, kMasterPitch, kVolumeOsc1, kVolumeOsc2, kTuneOsc2,
                                  kFineTuneOsc2, kLfo1Amount, kLfo2Amount}) {
@@ -38,7 +40,7 @@ inline std::vector<float> render(SynthEngine& engine, int count) {
 // Hertz from the rising zero crossings (interpolated within the sample)
 // between the first and the last one; a crossing counts only after the signal
 // has been below -0.05, so ripples around zero are ignored.
-inline double measureFrequency(const std::vector<float>& samples) {
+inline double measureFrequency(const std::vector<float>& samples, double sampleRate = 44100.0) {
     double first = 0.0, last = 0.0;
     int crossings = 0;
     bool armed = false;
@@ -50,7 +52,7 @@ inline double measureFrequency(const std::vector<float>& samples) {
             armed = false;
         }
     }
-    return crossings < 2 ? 0.0 : (crossings - 1) * 44100.0 / (last - first);
+    return crossings < 2 ? 0.0 : (crossings - 1) * sampleRate / (last - first);
 }
 
 } // namespace tarvolin::test

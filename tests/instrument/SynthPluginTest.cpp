@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tarvolin {
 namespace {
 
@@ -29,10 +31,14 @@ TEST(SynthPlugin, LastParameterFollowsStoredIndicesOnly) {
     EXPECT_EQ(plugin.getLastParameter(), 49);
 }
 
-TEST(SynthPlugin, SampleRateIsStoredForTheHostOnly) {
+TEST(SynthPlugin, RatesTheEngineCannotRunAtAreRefused) {
     SynthPluginGui plugin(nullptr);
     plugin.dispatcher(effSetSampleRate, 0, 0, nullptr, 48000.0f);
     EXPECT_EQ(plugin.getSampleRate(), 48000.0f);
+    for (float refused : {7999.0f, 192001.0f, 0.0f, NAN, INFINITY}) {
+        plugin.dispatcher(effSetSampleRate, 0, 0, nullptr, refused);
+        EXPECT_EQ(plugin.getSampleRate(), 48000.0f);
+    }
     plugin.dispatcher(effSetBlockSize, 0, 64, nullptr, 0.0f);
     EXPECT_EQ(plugin.getBlockSize(), 64);
 }

@@ -24,6 +24,7 @@ TEST(Options, WithoutArgumentsTheDemoGoesToItsOwnFileThroughTheBuiltModule) {
     EXPECT_EQ(options.output, "tarvolin-demo.wav");
     EXPECT_EQ(options.module, kBuiltModule);
     EXPECT_EQ(options.blockSize, 512);
+    EXPECT_EQ(options.sampleRate, 44100);
     EXPECT_EQ(options.format, SampleFormat::Pcm16);
     EXPECT_EQ(options.channel, 0);
     EXPECT_EQ(options.maxTailSeconds, 10.0);
@@ -40,7 +41,7 @@ TEST(Options, EveryOptionIsReadInBothSpellings) {
     const Options options =
         parse({"-o", "out.wav", "--module=/x/T.so", "--block-size", "100", "--float", "--program=3",
                "--load-chunk", "in.chunk", "--save-chunk=out.chunk", "--set", "CUTOFF=0.25",
-               "--set=15=1", "--channel", "15", "--max-tail=2.5", "song.mid"});
+               "--set=15=1", "--channel", "15", "--max-tail=2.5", "--rate", "96000", "song.mid"});
 
     EXPECT_EQ(options.output, "out.wav");
     EXPECT_EQ(options.module, "/x/T.so");
@@ -56,6 +57,7 @@ TEST(Options, EveryOptionIsReadInBothSpellings) {
     EXPECT_EQ(options.settings[1].value, 1.0f);
     EXPECT_EQ(options.channel, 15);
     EXPECT_EQ(options.maxTailSeconds, 2.5);
+    EXPECT_EQ(options.sampleRate, 96000);
     EXPECT_EQ(options.midiFile, "song.mid");
 }
 

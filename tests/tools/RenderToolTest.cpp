@@ -182,6 +182,42 @@ TEST_F(RenderTool, NotesSoundFromTheirExactSampleWhateverTheBlockSize) {
     expectWellFormed(renders.front(), kSongLength);
 }
 
+// Hertz of a steady tone from its rising zero crossings.
+double toneFrequency(const std::vector<float>& samples, int sampleRate) {
+    double first = -1.0, last = 0.0;
+    int crossings = 0;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        if (samples[i - 1] < 0.0f && samples[i] >= 0.0f) {
+            last = static_cast<double>(i - 1) + samples[i - 1] / (samples[i - 1] - samples[i]);
+            first = first < 0.0 ? last : first;
+            ++crossings;
+        }
+    }
+    return (crossings - 1) * sampleRate / (last - first);
+}
+
+TEST_F(RenderTool, OtherRatesKeepTimeAndPitch) {
+    const auto middleOfTheNote = [](const Wav& wav) {
+        const auto start = wav.left.begin() + wav.sampleRate * 21 / 20;
+        return std::vector<float>(start, start + wav.sampleRate / 5);
+    };
+    ASSERT_EQ(run({"--float", "-o", path("44k.wav"), song.string()}).exitCode, 0);
+    const Wav reference = readWav(dir / "44k.wav");
+    const double pitch = toneFrequency(middleOfTheNote(reference), reference.sampleRate);
+    for (int rate : {8000, 96000}) {
+        const std::string output = path("other.wav");
+        const Outcome result =
+            run({"--float", "--rate", std::to_string(rate), "-o", output, song.string()});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const Wav wav = readWav(output);
+        EXPECT_EQ(wav.sampleRate, rate);
+        EXPECT_EQ(firstSound(wav.left), rate); // the note starts at 1 s
+        const double cents = 1200.0 * std::log2(toneFrequency(middleOfTheNote(wav), rate) / pitch);
+        EXPECT_NEAR(cents, 0.0, 1.0) << rate;
+    }
+    EXPECT_NE(run({"--rate", "7999"}).exitCode, 0);
+}
+
 TEST_F(RenderTool, ControllerEventsReachTheInstrument) {
     testing::SmfBuilder withoutController(0, 1, 480);
     withoutController.track().event(960, {0x90, 57, 100}).event(240, {0x80, 57, 0}).endTrack();

@@ -144,26 +144,28 @@ constexpr DemoSetting kSettings[] = {
 };
 // clang-format on
 
-std::int64_t beatToSample(double beat) {
-    return secondsToSamples(beat * kSecondsPerBeat);
+std::int64_t beatToSample(double beat, int sampleRate) {
+    return secondsToSamples(beat * kSecondsPerBeat, sampleRate);
 }
 
-void addNotes(std::span<const DemoNote> notes, std::vector<ScheduledMidi>& midi) {
+void addNotes(std::span<const DemoNote> notes, int sampleRate, std::vector<ScheduledMidi>& midi) {
     for (const DemoNote& note : notes) {
         const auto key = static_cast<unsigned char>(note.note);
-        midi.push_back({beatToSample(note.beat), 0x90 | kChannel1, key, 100});
-        midi.push_back({beatToSample(note.beat + note.beats), 0x80 | kChannel1, key, 0});
+        midi.push_back({beatToSample(note.beat, sampleRate), 0x90 | kChannel1, key, 100});
+        midi.push_back(
+            {beatToSample(note.beat + note.beats, sampleRate), 0x80 | kChannel1, key, 0});
     }
 }
 
 // A controller turned at an even pace, one message per step of its value.
-void addSweeps(std::span<const DemoSweep> sweeps, std::vector<ScheduledMidi>& midi) {
+void addSweeps(std::span<const DemoSweep> sweeps, int sampleRate,
+               std::vector<ScheduledMidi>& midi) {
     for (const DemoSweep& sweep : sweeps) {
         const int steps = std::abs(sweep.to - sweep.from);
         for (int i = 0; i <= steps; ++i) {
             const double beat = sweep.beat + (steps == 0 ? 0.0 : sweep.beats * i / steps);
             const int value = sweep.from + (sweep.to > sweep.from ? i : -i);
-            midi.push_back({beatToSample(beat), 0xB0 | kChannel1, sweep.controller,
+            midi.push_back({beatToSample(beat, sampleRate), 0xB0 | kChannel1, sweep.controller,
                             static_cast<unsigned char>(value)});
         }
     }
@@ -184,17 +186,18 @@ int orderAtSameSample(const ScheduledMidi& message) {
 
 } // namespace
 
-Score demoScore() {
+Score demoScore(int sampleRate) {
     Score score;
-    addNotes(kNotes, score.midi);
-    addSweeps(kSweeps, score.midi);
+    addNotes(kNotes, sampleRate, score.midi);
+    addSweeps(kSweeps, sampleRate, score.midi);
     std::stable_sort(score.midi.begin(), score.midi.end(),
                      [](const ScheduledMidi& a, const ScheduledMidi& b) {
                          return a.sample != b.sample ? a.sample < b.sample
                                                      : orderAtSameSample(a) < orderAtSameSample(b);
                      });
     for (const DemoSetting& setting : kSettings) {
-        score.automation.push_back({beatToSample(setting.beat), setting.parameter, setting.value});
+        score.automation.push_back(
+            {beatToSample(setting.beat, sampleRate), setting.parameter, setting.value});
     }
     score.lengthSamples = score.midi.back().sample + 1;
     return score;

@@ -10,6 +10,6 @@ namespace tarvolin::render {
 // tremolo lead of saw and pulse a fifth apart. Sounds change by host
 // automation at the first note of each phrase; the filter moves by the
 // controllers the default program maps to cutoff (40) and resonance (42).
-Score demoScore();
+Score demoScore(int sampleRate = kSampleRate);
 
 } // namespace tarvolin::render

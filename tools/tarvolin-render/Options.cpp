@@ -13,6 +13,9 @@ namespace tarvolin::render {
 namespace {
 
 constexpr int kLargestBlock = 65536;
+// The rates the instrument runs at.
+constexpr int kLowestRate = 8000;
+constexpr int kHighestRate = 192000;
 constexpr int kChannels = 16;
 constexpr double kLongestTailSeconds = 3600.0;
 
@@ -76,6 +79,8 @@ bool applyOption(Options& options, std::string_view name, const ValueSource& val
         options.module = fileName(name, value());
     } else if (name == "--block-size") {
         options.blockSize = wholeNumber(name, value(), 1, kLargestBlock);
+    } else if (name == "--rate") {
+        options.sampleRate = wholeNumber(name, value(), kLowestRate, kHighestRate);
     } else if (name == "--program") {
         options.program = wholeNumber(name, value(), 0, INT_MAX);
     } else if (name == "--load-chunk") {
@@ -173,7 +178,7 @@ std::string usageText(const std::filesystem::path& defaultModule) {
     return "Usage: tarvolin-render [options] [file.mid]\n"
            "\n"
            "Plays a Standard MIDI File (format 0 or 1), or without one a built-in demo\n"
-           "tune, through the Tarvolin plug-in module and writes a stereo 44100 Hz WAV file.\n"
+           "tune, through the Tarvolin plug-in module and writes a stereo WAV file.\n"
            "The instrument sounds MIDI channel 1 only.\n"
            "\n"
            "Options:\n"
@@ -182,6 +187,7 @@ std::string usageText(const std::filesystem::path& defaultModule) {
            "      --module PATH       plug-in module to load (" +
            module +
            ")\n"
+           "      --rate HZ           sample rate, 8000 to 192000 (default 44100)\n"
            "      --block-size N      frames per processing block, 1 to 65536 (default 512)\n"
            "      --float             write 32-bit float samples instead of 16-bit PCM\n"
            "      --program N         select program N before playing\n"

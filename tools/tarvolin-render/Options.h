@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Score.h"
 #include "WavWriter.h"
 
 #include <filesystem>
@@ -23,6 +24,7 @@ struct Options {
     std::filesystem::path output;
     std::filesystem::path module;
     int blockSize = 512;
+    int sampleRate = kSampleRate;
     SampleFormat format = SampleFormat::Pcm16;
     std::optional<int> program;
     std::optional<std::filesystem::path> loadChunk;

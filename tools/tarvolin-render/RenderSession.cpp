@@ -12,7 +12,7 @@ namespace {
 
 // Quieter than one step of 16-bit audio, for a tenth of a second.
 constexpr float kSilenceThreshold = 1.0f / 32768.0f;
-constexpr std::int64_t kSilentRunFrames = kSampleRate / 10;
+constexpr int kSilentRunsPerSecond = 10;
 
 } // namespace
 
@@ -23,7 +23,7 @@ std::int64_t RenderSession::run(const Score& score, const AudioSink& sink, Progr
     plugin.dispatch(effMainsChanged, 0, 1);
 
     BlockSchedule schedule(score, settings.blockSize);
-    SilenceDetector silence(kSilenceThreshold, kSilentRunFrames);
+    SilenceDetector silence(kSilenceThreshold, settings.sampleRate / kSilentRunsPerSecond);
     std::vector<float> left(static_cast<std::size_t>(settings.blockSize));
     std::vector<float> right(left.size());
     const std::int64_t lastFrame = score.lengthSamples + settings.maxTailFrames;

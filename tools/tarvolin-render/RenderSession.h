@@ -16,6 +16,7 @@ using AudioSink = std::function<void(std::span<const float> left, std::span<cons
 struct RenderSettings {
     int blockSize = 512;
     std::int64_t maxTailFrames = 10 * kSampleRate;
+    int sampleRate = kSampleRate;
 };
 
 // Plays a score through a plug-in instance as a host's offline bounce does:

@@ -95,8 +95,9 @@ void applySettings(const host::PluginInstance& plugin,
 } // namespace
 
 void render(const Options& options) {
+    const int rate = options.sampleRate;
     const Score score =
-        options.midiFile ? scoreFromSong(readMidiFile(*options.midiFile)) : demoScore();
+        options.midiFile ? scoreFromSong(readMidiFile(*options.midiFile), rate) : demoScore(rate);
     std::optional<std::vector<unsigned char>> chunk;
     if (options.loadChunk) {
         chunk = readChunkFile(*options.loadChunk);
@@ -106,6 +107,7 @@ void render(const Options& options) {
     if (!module.isLoaded()) {
         throw RenderError(module.error());
     }
+    setHostSampleRate(rate);
     host::PluginInstance plugin(module, hostCallback);
     if (!plugin.isOpen()) {
         throw RenderError(options.module.string() + " made no instance of its plug-in");
@@ -113,7 +115,7 @@ void render(const Options& options) {
     checkRecord(*plugin.record(), options.module);
 
     plugin.dispatch(effOpen);
-    plugin.dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(kSampleRate));
+    plugin.dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(rate));
     plugin.dispatch(effSetBlockSize, 0, options.blockSize);
     if (options.program) {
         selectProgram(plugin, *options.program);
@@ -123,9 +125,10 @@ void render(const Options& options) {
     }
     applySettings(plugin, options.settings, options.channel);
 
-    WavWriter wav(options.output, options.format, kSampleRate);
-    ProgressBar progress(stderr, score.lengthSamples, kSampleRate);
-    RenderSession session(plugin, {options.blockSize, secondsToSamples(options.maxTailSeconds)});
+    WavWriter wav(options.output, options.format, rate);
+    ProgressBar progress(stderr, score.lengthSamples, rate);
+    RenderSession session(
+        plugin, {options.blockSize, secondsToSamples(options.maxTailSeconds, rate), rate});
     const std::int64_t frames = session.run(
         score, [&wav](auto left, auto right) { wav.write(left, right); }, progress);
     wav.close();
@@ -135,7 +138,7 @@ void render(const Options& options) {
     }
     plugin.close();
     std::printf("tarvolin-render: wrote %s (%.2f s)\n", options.output.c_str(),
-                static_cast<double>(frames) / kSampleRate);
+                static_cast<double>(frames) / rate);
 }
 
 } // namespace tarvolin::render

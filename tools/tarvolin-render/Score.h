@@ -7,7 +7,7 @@
 
 namespace tarvolin::render {
 
-// The instrument's engine runs at this rate whatever the host asks for.
+// The rate a render runs at unless asked for another.
 inline constexpr int kSampleRate = 44100;
 
 struct ScheduledMidi {
@@ -32,10 +32,10 @@ struct Score {
     std::int64_t lengthSamples = 0;
 };
 
-std::int64_t secondsToSamples(double seconds);
+std::int64_t secondsToSamples(double seconds, int sampleRate);
 
 // Refuses songs longer than an hour: a few stray bytes in a delta time can ask
 // for years of audio.
-Score scoreFromSong(const MidiSong& song);
+Score scoreFromSong(const MidiSong& song, int sampleRate);
 
 } // namespace tarvolin::render
