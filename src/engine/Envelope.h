@@ -6,6 +6,14 @@
 
 namespace tarvolin {
 
+// The per-sample slopes of one envelope's stages, derived from its knobs and
+// the sample rate when either changes.
+struct EnvelopeSlopes {
+    float attack = 0.0f;
+    float decay = 0.0f;
+    float release = 0.0f;
+};
+
 // A linear attack-decay-sustain-release envelope. The level climbs at a
 // constant slope until it passes 1.0, then falls at constant slopes towards
 // the sustain level while the gate is held, or towards 0 once it is released.
@@ -20,26 +28,29 @@ public:
     // A release falls ten times as fast as a decay with the same setting.
     static constexpr float kReleaseSpeedUp = 10.0f;
 
-    explicit Envelope(float sampleRate) noexcept { setSampleRate(sampleRate); }
-
-    // Keeps every time in seconds at the new rate; the level stays.
-    void setSampleRate(float sampleRate) noexcept { rate_ = kSlopePerSecond / sampleRate; }
+    // The base slope per sample at a sample rate.
+    static float rateFor(float sampleRate) noexcept { return kSlopePerSecond / sampleRate; }
+    // rate * (1 - time)^4: the attack's rise or the decay's fall per sample.
+    static float slope(float rate, float time) noexcept { return rate * fourthPower(1.0f - time); }
+    static float releaseSlope(float rate, float time) noexcept {
+        return rate * fourthPower(1.0f - time) * kReleaseSpeedUp;
+    }
 
     // Advances one sample and returns the new level. The gate is 1.0 while a
-    // note is held and 0.0 after its release; all times are raw 0..1 values.
-    float step(float gate, float attack, float decay, float sustain, float release) noexcept {
+    // note is held and 0.0 after its release.
+    float step(float gate, const EnvelopeSlopes& slopes, float sustain) noexcept {
         if (stage_ == kAttack) {
             // The level may overshoot 1.0 by one step; it is not cut back.
-            level_ += rate_ * fourthPower(1.0f - attack);
+            level_ += slopes.attack;
             if (level_ > 1.0f || gate == 0.0f) {
                 stage_ = kAfterAttack;
             }
             return level_;
         }
         if (level_ > sustain && gate == 1.0f) {
-            level_ -= rate_ * fourthPower(1.0f - decay);
+            level_ -= slopes.decay;
         } else if (gate == 0.0f) {
-            level_ -= rate_ * fourthPower(1.0f - release) * kReleaseSpeedUp;
+            level_ -= slopes.release;
         }
         // A held level at or below the sustain stays put: the sustain is never
         // approached from below, not even when the knob is raised.
@@ -62,12 +73,10 @@ public:
     void silence() noexcept { level_ = 0.0f; }
 
     float level() const noexcept { return level_; }
-    float rate() const noexcept { return rate_; }
     Stage stage() const noexcept { return stage_; }
 
 private:
     float level_ = 0.0f;
-    float rate_ = 0.0f;
     Stage stage_ = kAttack;
 };
 

@@ -4,14 +4,17 @@ namespace tarvolin {
 
 const LadderTuning LadderFilter::referenceTuning;
 
-void LadderFilter::process(float& sample, float cutoff, float resonance, long type,
-                           const LadderTuning& tuning) noexcept {
+void LadderFilter::followCutoff(float cutoff, float resonance,
+                                const LadderTuning& tuning) noexcept {
+    lawCutoff_ = cutoff;
+    lawResonance_ = resonance;
     // k runs from -1 (c = 0: p = 0 and every stage holds its value) to 0.99
     // (c = 1). Between c = 0 and c = 0.005 the product c * (2c - 0.01) is
-    // negative and k dips to -1.0000125: a pole outside the unit circle that
-    // lets every stage grow by up to 1.25e-5 per sample, and a held cutoff
-    // there runs the state to overflow within about a minute. Holding k at -1
-    // freezes the stages instead; no other cutoff is affected.
+    // negative and k would dip to -1.0000125: a pole outside the unit circle
+    // that lets every stage grow by up to 1.25e-5 per sample, and a held
+    // cutoff there runs the state to overflow within about a minute. The law
+    // holds k at -1 instead, which freezes the stages; no other cutoff is
+    // affected.
     k_ = cutoffPole(cutoff);
     p_ = (k_ + 1.0f) * 0.5f;
 
@@ -20,15 +23,31 @@ void LadderFilter::process(float& sample, float cutoff, float resonance, long ty
     const float g = ((t * kOneSixth + 0.5f) * t + 1.0f) * t + 1.0f;
     feedbackGain_ = g * resonance * kFeedbackScale;
 
-    const float x = sample - feedbackGain_ * delayedStage4(tuning);
-    input_ = x;
-
-    float k = k_;
-    float p = p_;
+    stageK_ = k_;
+    stageP_ = p_;
     if (!tuning.isReference()) {
-        k = tuning.stagePole(cutoff);
-        p = (k + 1.0f) * 0.5f;
+        stageK_ = tuning.stagePole(cutoff);
+        stageP_ = (stageK_ + 1.0f) * 0.5f;
     }
+}
+
+void LadderFilter::process(float& sample, float cutoff, float resonance, long type,
+                           const LadderTuning& tuning) noexcept {
+    // The coefficients follow the cutoff and the resonance, which mostly hold
+    // still from one sample to the next.
+    if (cutoff != lawCutoff_ || resonance != lawResonance_) {
+        followCutoff(cutoff, resonance, tuning);
+    }
+
+    // Without resonance nothing is fed back (s - 0 * stage4 is s), and the
+    // stages of one sample need not wait for the last stage of the one before.
+    float x = sample;
+    if (feedbackGain_ != 0.0f) {
+        x = sample - feedbackGain_ * delayedStage4(tuning);
+    }
+
+    const float k = stageK_;
+    const float p = stageP_;
     // Each product with k uses the stage's value from the previous sample.
     stage1_ = p * (x + lastInput_) - k * stage1_;
     lastInput_ = x;

@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace tarvolin {
 
@@ -61,18 +62,25 @@ public:
     float k() const noexcept { return k_; }
     float p() const noexcept { return p_; }
     float feedbackGain() const noexcept { return feedbackGain_; }
-    float input() const noexcept { return input_; }
+    // After a change of rate the coefficients are worked out afresh.
+    void retune() noexcept { lawCutoff_ = std::numeric_limits<float>::quiet_NaN(); }
 
 private:
     static constexpr int kHistorySize = 8;
     static_assert(kHistorySize > LadderTuning::kLongestDelay);
     static const LadderTuning referenceTuning;
 
-    // stage 4 as it was `tuning`'s feedback delay ago.
+    void followCutoff(float cutoff, float resonance, const LadderTuning& tuning) noexcept;
+
+    // stage 4 as it was `tuning`'s feedback delay ago: at 44100 Hz its last
+    // value, still at hand.
     float delayedStage4(const LadderTuning& tuning) const noexcept {
         const int whole = tuning.delaySamples();
-        const float newer = history_[(head_ - whole) & (kHistorySize - 1)];
         const float fraction = tuning.delayFraction();
+        if (whole == 1 && fraction == 0.0f) {
+            return stage4_;
+        }
+        const float newer = history_[(head_ - whole) & (kHistorySize - 1)];
         if (fraction == 0.0f) {
             return newer;
         }
@@ -91,7 +99,12 @@ private:
     float k_ = 0.0f;
     float p_ = 0.0f;
     float feedbackGain_ = 0.0f;
-    float input_ = 0.0f;
+    // The cutoff and resonance the coefficients were worked out for, and the
+    // stage coefficients at the running rate.
+    float lawCutoff_ = std::numeric_limits<float>::quiet_NaN();
+    float lawResonance_ = 0.0f;
+    float stageK_ = 0.0f;
+    float stageP_ = 0.0f;
     // The last outputs of stage 4, newest at head_ - 1.
     std::array<float, kHistorySize> history_{};
     int head_ = 0;

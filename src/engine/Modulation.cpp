@@ -9,10 +9,10 @@ float ModulationRouting::lfoDepth(float amount) noexcept {
 }
 
 void ModulationRouting::routeLfo1(ModulationSums& sums, float value, float depth,
-                                  float destinationSwitch) noexcept {
+                                  long destination) noexcept {
     // The (v + 1) destinations only ever add, from 0 to 2 * depth; the pitch
     // destinations swing both ways.
-    switch (roundToInt(destinationSwitch * 4.0f)) {
+    switch (destination) {
     case 0:
         sums.fm2 += 0.5f * (value + 1.0f) * depth;
         break;
@@ -36,8 +36,8 @@ void ModulationRouting::routeLfo1(ModulationSums& sums, float value, float depth
 }
 
 void ModulationRouting::routeLfo2(ModulationSums& sums, float value, float depth, float amount,
-                                  float destinationSwitch) noexcept {
-    switch (roundToInt(destinationSwitch * 2.0f)) {
+                                  long destination) noexcept {
+    switch (destination) {
     case 0:
         sums.pitch1 += kPitchRange * value * depth;
         sums.pitch2 += kPitchRange * value * depth;
@@ -54,8 +54,8 @@ void ModulationRouting::routeLfo2(ModulationSums& sums, float value, float depth
 }
 
 void ModulationRouting::routeModEnvelope(ModulationSums& sums, float amount,
-                                         float destinationSwitch) noexcept {
-    switch (roundToInt(destinationSwitch * 2.0f)) {
+                                         long destination) noexcept {
+    switch (destination) {
     case 0:
         sums.pitch2 += kPitchRange * amount;
         break;

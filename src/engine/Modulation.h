@@ -16,8 +16,8 @@ struct ModulationSums {
     float pw2 = 0.0f;       // pulse width of oscillator 2
 };
 
-// Where the modulators go. Each destination switch is the raw parameter value,
-// rounded inside (ties to even); values outside the tables add nothing.
+// Where the modulators go. Each destination is the switch position the
+// channel's settings derive; positions outside the tables add nothing.
 struct ModulationRouting {
     // A full-depth pitch modulation swings four octaves either way.
     static constexpr float kPitchRange = 48.0f;
@@ -27,21 +27,20 @@ struct ModulationRouting {
     // sign of d.
     static float lfoDepth(float amount) noexcept;
 
-    // LFO 1, destination round(switch * 4): FM 2, pitch 2, both pulse widths,
-    // both pitches, cutoff.
+    // LFO 1, destination 0 to 4: FM 2, pitch 2, both pulse widths, both
+    // pitches, cutoff.
     static void routeLfo1(ModulationSums& sums, float value, float depth,
-                          float destinationSwitch) noexcept;
+                          long destination) noexcept;
 
-    // LFO 2, destination round(switch * 2): both pitches, amplitude, cutoff.
-    // The amplitude takes the raw amount, centred on 0.5, without the fourth
+    // LFO 2, destination 0 to 2: both pitches, amplitude, cutoff. The
+    // amplitude takes the limited amount, centred on 0.5, without the fourth
     // power: 1 gives tremolo below unity gain, 0 above it.
     static void routeLfo2(ModulationSums& sums, float value, float depth, float amount,
-                          float destinationSwitch) noexcept;
+                          long destination) noexcept;
 
-    // Mod envelope, destination round(switch * 2): pitch 2, FM 2, both pulse
-    // widths. `amount` is the envelope value after inversion and scaling.
-    static void routeModEnvelope(ModulationSums& sums, float amount,
-                                 float destinationSwitch) noexcept;
+    // Mod envelope, destination 0 to 2: pitch 2, FM 2, both pulse widths.
+    // `amount` is the envelope value after inversion and scaling.
+    static void routeModEnvelope(ModulationSums& sums, float amount, long destination) noexcept;
 };
 
 } // namespace tarvolin

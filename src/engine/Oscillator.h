@@ -20,20 +20,21 @@ public:
     // form number renders nothing and advances nothing. The sine form runs at
     // twice the frequency asked for; doubling the step is exact, so it is the
     // step that frequency would give.
+    template <class Math>
     float render(long form, const PhaseDrive& drive, float pulseWidth) noexcept {
         switch (form) {
         case kSine: {
             PhaseDrive doubled = drive;
             doubled.frequency = 2.0f * drive.frequency;
             doubled.step = 2.0f * drive.step;
-            return sine_.render(doubled);
+            return sine_.render<Math>(doubled);
         }
         case kTriangle:
-            return triangle_.render(drive);
+            return triangle_.render<Math>(drive);
         case kSaw:
-            return saw_.render(drive);
+            return saw_.render<Math>(drive);
         case kRectangle:
-            return rectangle_.render(drive, pulseWidth);
+            return rectangle_.render<Math>(drive, pulseWidth);
         default:
             return 0.0f;
         }

@@ -71,11 +71,16 @@ public:
     // off one turn at most and there is none at the bottom, so a phase driven
     // faster than a turn per sample, or backwards, leaves -pi..pi and drifts;
     // cos and sin of it stay finite, only coarser as its magnitude grows.
-    void advance(const PhaseDrive& drive) noexcept {
+    // Without FM the modulator's sine would be multiplied by 0, so it is not
+    // evaluated at all.
+    template <class Math> void advance(const PhaseDrive& drive) noexcept {
         modPhase_ = modPhase_ + drive.modStep;
         increment_ = drive.step;
         smoothedIncrement_ += (increment_ - smoothedIncrement_) * drive.smoothing;
-        phase_ = phase_ + drive.fmAmount * (std::sin(modPhase_) + 1.0f) + smoothedIncrement_;
+        if (drive.fmAmount != 0.0f) {
+            phase_ = phase_ + drive.fmAmount * (Math::sin(modPhase_) + 1.0f);
+        }
+        phase_ = phase_ + smoothedIncrement_;
         if (phase_ >= kHalfRange) {
             phase_ -= kHalfRange + kHalfRange;
         }

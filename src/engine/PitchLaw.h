@@ -1,7 +1,6 @@
 #pragma once
 
 #include <bit>
-#include <cmath>
 #include <cstdint>
 
 namespace tarvolin {
@@ -19,24 +18,28 @@ struct PitchLaw {
 
     // 440 * 2^((pitch - 81) / 12), at least 10 Hz. `pitch` is the caller's sum
     // of note, offsets and modulation, added up in the caller's order.
-    static float frequency(float pitch) noexcept {
+    template <class Math> static float frequency(float pitch) noexcept {
         const float hertz =
-            kReferenceFrequency * std::exp2((pitch - kReferenceNote) * kOctavesPerSemitone);
+            kReferenceFrequency * Math::exp2((pitch - kReferenceNote) * kOctavesPerSemitone);
         return hertz < kLowestFrequency ? kLowestFrequency : hertz;
     }
 
-    // One sample of portamento. `glide` moves linearly towards 0 by
-    // (1 - portamento) * glidePerSample semitones (0.002 at 44100 Hz), never
+    // One sample of portamento. `glide` moves linearly towards 0 by `step`
+    // semitones, (1 - portamento) * glidePerSample (0.002 at 44100 Hz), never
     // past it, and what remains is taken off `pitchOffset`, so the pitch
     // starts at the old note and slides to the new one. With portamento at 0
-    // (or less) the glide is neither applied nor changed: it waits for the
-    // knob to come up.
-    static void glideStep(float& glide, float portamento, float glidePerSample,
+    // the glide is neither applied nor changed: it waits for the knob to come
+    // up.
+    // (1 - portamento) * glidePerSample: derived when either changes.
+    static float glideStepFor(float portamento, float glidePerSample) noexcept {
+        return (1.0f - portamento) * glidePerSample;
+    }
+
+    static void glideStep(float& glide, bool portamentoOn, float step,
                           float& pitchOffset) noexcept {
-        if (!(portamento > 0.0f)) {
+        if (!portamentoOn) {
             return;
         }
-        const float step = (1.0f - portamento) * glidePerSample;
         if (glide > 0.0f) {
             glide -= step;
             if (glide < 0.0f) {

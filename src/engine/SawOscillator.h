@@ -2,8 +2,6 @@
 
 #include "engine/OscillatorFront.h"
 
-#include <cmath>
-
 namespace tarvolin {
 
 // Feedback phase modulation with the cosine fed back linearly: the phase runs
@@ -16,14 +14,12 @@ public:
 
     SawOscillator() noexcept : front_(0.0f) {}
 
-    float render(const PhaseDrive& drive) noexcept {
+    template <class Math> float render(const PhaseDrive& drive) noexcept {
         const float amount = front_.updateFeedbackAmount(drive.frequency);
-        front_.advance(drive);
-        angle_ = front_.phase() + amount * feedback_;
-        cosine_ = std::cos(angle_);
-        sine_ = std::sin(angle_);
-        feedback_ = kFeedbackShare * (feedback_ + cosine_);
-        return sine_ + cosine_;
+        front_.advance<Math>(drive);
+        const auto wave = Math::sinCos(front_.phase() + amount * feedback_);
+        feedback_ = kFeedbackShare * (feedback_ + wave.cosine);
+        return wave.sine + wave.cosine;
     }
 
     // Built at phase 0, but every note from silence starts at -pi.
@@ -33,17 +29,11 @@ public:
     }
 
     const OscillatorFront& front() const noexcept { return front_; }
-    float cosine() const noexcept { return cosine_; }
-    float sine() const noexcept { return sine_; }
     float feedback() const noexcept { return feedback_; }
-    float angle() const noexcept { return angle_; }
 
 private:
     OscillatorFront front_;
-    float cosine_ = 0.0f;
-    float sine_ = 0.0f;
     float feedback_ = 0.0f;
-    float angle_ = 0.0f;
 };
 
 static_assert(std::bit_cast<std::uint32_t>(SawOscillator::kFeedbackShare) == 0x3F19999Au);

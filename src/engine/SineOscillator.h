@@ -2,8 +2,6 @@
 
 #include "engine/OscillatorFront.h"
 
-#include <cmath>
-
 namespace tarvolin {
 
 // The plain form: the cosine of the running phase, without feedback. Callers
@@ -13,21 +11,18 @@ class SineOscillator {
 public:
     SineOscillator() noexcept : front_(-OscillatorFront::kHalfRange) {}
 
-    float render(const PhaseDrive& drive) noexcept {
-        front_.advance(drive);
-        output_ = std::cos(front_.phase());
-        return output_;
+    template <class Math> float render(const PhaseDrive& drive) noexcept {
+        front_.advance<Math>(drive);
+        return Math::cos(front_.phase());
     }
 
     // Built at -pi, but every note from silence starts at phase 0.
     void enterIdle() noexcept { front_.restartAt(0.0f); }
 
     const OscillatorFront& front() const noexcept { return front_; }
-    float output() const noexcept { return output_; }
 
 private:
     OscillatorFront front_;
-    float output_ = 0.0f;
 };
 
 } // namespace tarvolin

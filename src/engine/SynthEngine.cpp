@@ -1,9 +1,7 @@
 #include "engine/SynthEngine.h"
 
-#include "engine/EngineMath.h"
-#include "engine/LowCut.h"
-#include "engine/NoiseSource.h"
-#include "engine/PitchLaw.h"
+#include "engine/FastMath.h"
+#include "engine/SynthEngineRender.h"
 
 #include <bit>
 #include <cmath>
@@ -20,28 +18,6 @@ namespace {
 template <std::size_t... Index>
 std::array<Voice, kNumChannels> makeVoices(float sampleRate, std::index_sequence<Index...>) {
     return {{(static_cast<void>(Index), Voice(sampleRate))...}};
-}
-
-// Mix limit in front of the low cut.
-constexpr float kMixLimit = 0.99f;
-static_assert(std::bit_cast<std::uint32_t>(kMixLimit) == 0x3F7D70A4u);
-
-// Key follow: the note scaled by the float nearest 1/127. Note 127 at full
-// follow adds 127 times that, which single precision rounds to exactly 1.
-constexpr float kKeyFollowScale = 0.007874016f;
-static_assert(std::bit_cast<std::uint32_t>(kKeyFollowScale) == 0x3C010204u);
-
-// MASTERPITCH spans -3..+3 semitones.
-constexpr float kMasterPitchRange = 6.0f;
-
-// LFO rates span 0..20 Hz through the fourth power of the knob.
-constexpr float kLfoTopRate = 20.0f;
-
-// Soft saturation x (2 + |x|) / (x^2 + |x| + 1): slope 2 at the origin, tends
-// to +-1 for large |x| and never exceeds 2 / sqrt(3) in magnitude.
-float saturate(float x) noexcept {
-    const float magnitude = std::fabs(x);
-    return x * (2.0f + magnitude) / (x * x + magnitude + 1.0f);
 }
 
 float acceptableRate(float sampleRate) noexcept {
@@ -74,7 +50,7 @@ void SynthEngine::beginBlock() noexcept {
 void SynthEngine::applySampleRate(float rate) noexcept {
     rate_.setRate(rate);
     for (Voice& voice : voices_) {
-        voice.setSampleRate(rate);
+        voice.changeRate();
     }
     for (ChannelSettings& settings : settings_) {
         settings.markAllChanged();
@@ -112,128 +88,39 @@ void SynthEngine::recoverFaultedVoice() noexcept {
 }
 
 void SynthEngine::renderSample(float& out) noexcept {
-    float mix = 0.0f;
-    const int renderChannel = 0;
-    ChannelRecord& record = channels_[renderChannel];
-    const ChannelSettings& param = currentSettings(renderChannel);
-    Voice& voice = voices_[renderChannel];
-
-    // An idle voice computes nothing: LFOs, noise, filters and the low cut
-    // stand still, and the oscillators wait in their start states.
-    if (record.gate != 1.0f && voice.ampEnv.level() <= 0.0f) {
-        voice.enterIdle();
-        record.glide = 0.0f;
-        out += mix;
-        return;
-    }
-
-    float pitchOffset = (param[kMasterPitch] - 0.5f) * kMasterPitchRange;
-    PitchLaw::glideStep(record.glide, param[kPortamento], rate_.glidePerSample(), pitchOffset);
-
-    ModulationSums sums;
-    runModulators(record, param, voice, sums);
-
-    const float note = record.note;
-    sums.pitch1 = PitchLaw::frequency(note + pitchOffset + sums.pitch1);
-    const float coarseTune = roundToWhole((param[kTuneOsc2] - 0.5f) * 48.0f);
-    sums.pitch2 = PitchLaw::frequency((param[kFineTuneOsc2] - 0.5f) + coarseTune + note +
-                                      sums.pitch2 + pitchOffset);
-
-    // Each oscillator is frequency-modulated at the other one's frequency, so
-    // each one's step is the other one's modulator step.
-    const float halfRate = rate_.halfRate();
-    PhaseDrive drive1{sums.pitch1, OscillatorFront::phaseStep(sums.pitch1, halfRate)};
-    PhaseDrive drive2{sums.pitch2, OscillatorFront::phaseStep(sums.pitch2, halfRate)};
-    drive1.modStep = drive2.step;
-    drive2.modStep = drive1.step;
-    drive1.smoothing = drive2.smoothing = rate_.incrementSmoothing();
-    const float volume1 = param[kVolumeOsc1];
-    if (volume1 > 0.0f) {
-        sums.fm1 += fourthPower(param[kFmAmountOsc1]);
-        if (sums.fm1 > 1.0f) {
-            sums.fm1 = 1.0f;
-        }
-        drive1.fmAmount = sums.fm1;
-        const float value =
-            voice.osc1.render(roundToInt(param[kWaveformOsc1] * 3.0f), drive1, sums.pw1);
-        mix += value * volume1;
-    }
-    const float volume2 = param[kVolumeOsc2];
-    if (volume2 > 0.0f) {
-        sums.fm2 += fourthPower(param[kFmAmountOsc2]);
-        if (sums.fm2 > 1.0f) {
-            sums.fm2 = 1.0f;
-        }
-        sums.pw2 += param[kPwAmountOsc2];
-        if (sums.pw2 > 1.0f) {
-            sums.pw2 = 1.0f;
-        }
-        drive2.fmAmount = sums.fm2;
-        const float value =
-            voice.osc2.render(roundToInt(param[kWaveformOsc2] * 3.0f), drive2, sums.pw2);
-        mix += value * volume2;
-    }
-
-    mix = (NoiseSource::next(param[kNoiseVolume]) + mix) * 0.5f;
-
-    if (mix > kMixLimit) {
-        mix = kMixLimit;
-    } else if (mix < -kMixLimit) {
-        mix = -kMixLimit;
-    }
-
-    mix = LowCut::apply(record, mix, param.lowCut());
-
-    const float filterLevel =
-        voice.filterEnv.step(record.gate, param[kAttackFilter], param[kDecayFilter],
-                             param[kSustainFilter], param[kReleaseFilter]);
-    // No lower limit: every term is 0 or above for knobs in 0..1.
-    float cutoff = filterLevel * param[kFilterEnvAmount] +
-                   note * param[kKeyFollow] * kKeyFollowScale + param[kCutoff] + sums.cutoffMod;
-    if (cutoff > 1.0f) {
-        cutoff = 1.0f;
-    }
-    voice.filter.process(mix, cutoff, param[kResonance], roundToInt(param[kFilterType] * 2.0f),
-                         rate_.ladder());
-
-    const float ampLevel = voice.ampEnv.step(record.gate, param[kAttackAmp], param[kDecayAmp],
-                                             param[kSustainAmp], param[kReleaseAmp]);
-    float x = ampLevel * mix * sums.ampMod;
-    x = saturate(x);
-    x = x * param[kVolume];
-    out += x;
+    float sample = 0.0f;
+    render(&sample, 1);
+    out += sample;
 }
 
-void SynthEngine::runModulators(const ChannelRecord& record, const ChannelSettings& param,
+void SynthEngine::render(float* out, int frames) noexcept {
+    renderWith<FastMath>(out, frames);
+}
+
+template void SynthEngine::renderWith<FastMath>(float* out, int frames) noexcept;
+
+void SynthEngine::runModulators(const ChannelRecord& record, const ChannelSettings& settings,
                                 Voice& voice, ModulationSums& sums) noexcept {
-
-    const float lfo1Rate = param[kLfo1Rate];
-    if (lfo1Rate > 0.0f) {
-        voice.lfo1.setRate(kLfoTopRate * fourthPower(lfo1Rate));
-        const float value = voice.lfo1.tick(roundToInt(param[kLfo1Waveform] * 3.0f));
-        const float depth = ModulationRouting::lfoDepth(param[kLfo1Amount]);
-        ModulationRouting::routeLfo1(sums, value, depth, param[kLfo1Destination]);
+    const ChannelSettings::Derived& derived = settings.derived();
+    if (settings[kLfo1Rate] > 0.0f) {
+        const ChannelSettings::Lfo& lfo = derived.lfo1;
+        ModulationRouting::routeLfo1(sums, voice.lfo1.tick(lfo.increment, lfo.waveform), lfo.depth,
+                                     lfo.destination);
     }
-
-    const float lfo2Rate = param[kLfo2Rate];
-    if (lfo2Rate > 0.0f) {
-        voice.lfo2.setRate(kLfoTopRate * fourthPower(lfo2Rate));
-        const float value = voice.lfo2.tick(roundToInt(param[kLfo2Waveform] * 3.0f));
-        const float amount = param[kLfo2Amount];
-        const float depth = ModulationRouting::lfoDepth(amount);
-        ModulationRouting::routeLfo2(sums, value, depth, amount, param[kLfo2Destination]);
+    if (settings[kLfo2Rate] > 0.0f) {
+        const ChannelSettings::Lfo& lfo = derived.lfo2;
+        ModulationRouting::routeLfo2(sums, voice.lfo2.tick(lfo.increment, lfo.waveform), lfo.depth,
+                                     settings[kLfo2Amount], lfo.destination);
     }
 
     // The mod envelope has no sustain and borrows the amp envelope's release.
-    const float intensity = param[kModEnvAmount];
-    if (intensity > 0.0f) {
-        float level = voice.modEnv.step(record.gate, param[kAttackMod], param[kDecayMod], 0.0f,
-                                        param[kReleaseAmp]);
-        if (param[kModEnvInvert] > 0.5f) {
+    if (settings[kModEnvAmount] > 0.0f) {
+        float level = voice.modEnv.step(record.gate, derived.modSlopes, 0.0f);
+        if (settings[kModEnvInvert] > 0.5f) {
             level = -level;
         }
-        const float modEnvValue = level * fourthPower(intensity);
-        ModulationRouting::routeModEnvelope(sums, modEnvValue, param[kModEnvDestination]);
+        ModulationRouting::routeModEnvelope(sums, level * derived.modEnvDepth,
+                                            derived.modEnvDestination);
     }
 }
 
@@ -256,11 +143,11 @@ void SynthEngine::noteOn(int note, int channel) noexcept {
     voice.ampEnv.restartKeepingLevel();
     voice.filterEnv.restartFromZero();
     voice.modEnv.restartFromZero();
-    const ChannelSettings& param = currentSettings(channel);
-    if (param[kLfo1Restart] != 0.0f) {
+    const ChannelSettings& settings = currentSettings(channel);
+    if (settings[kLfo1Restart] != 0.0f) {
         voice.lfo1.restart();
     }
-    if (param[kLfo2Restart] != 0.0f) {
+    if (settings[kLfo2Restart] != 0.0f) {
         voice.lfo2.restart();
     }
 }

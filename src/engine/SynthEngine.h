@@ -3,6 +3,7 @@
 #include "engine/ChannelRecord.h"
 #include "engine/ChannelSettings.h"
 #include "engine/Modulation.h"
+#include "engine/NoiseSource.h"
 #include "engine/ParameterIndex.h"
 #include "engine/RateCoefficients.h"
 #include "engine/Voice.h"
@@ -15,8 +16,8 @@ namespace tarvolin {
 // The sound generator: one record and one monophonic voice per MIDI channel.
 // Every channel takes notes and parameter values, but only channel 0 sounds.
 // Everything is allocated here, at construction; render and note calls touch
-// only what already exists. Build it on the heap: the sixteen voices carry
-// their LFO tables, about 130 kB in all.
+// only what already exists. Build it on the heap: with the cutoff table it
+// takes some 40 kB.
 class SynthEngine {
 public:
     // Runs at `sampleRate`, or at 44100 Hz if the rate is not acceptable
@@ -28,6 +29,13 @@ public:
 
     // Renders one sample of channel 0's voice and adds it to `out`.
     void renderSample(float& out) noexcept;
+    // Renders `frames` samples of channel 0's voice into `out` (overwriting
+    // it), as that many renderSample calls on zeros would. Notes and stores
+    // from the audio thread belong between two such stretches.
+    void render(float* out, int frames) noexcept;
+    // The same, with the math policy's sine, cosine and power of two: the
+    // engine's own (FastMath) or the C library's (LibraryMath).
+    template <class Math> void renderWith(float* out, int frames) noexcept;
 
     // Notes outside 0..127 and channels outside 0..15 are ignored.
     void noteOn(int note, int channel) noexcept;
@@ -68,10 +76,13 @@ private:
         return note >= 0 && note <= 127 && channel >= 0 && channel < kNumChannels;
     }
 
-    // Render steps 5 and 6: the LFOs and the mod envelope, each only while its
-    // rate or intensity is above 0.
-    void runModulators(const ChannelRecord& record, const ChannelSettings& param, Voice& voice,
-                       ModulationSums& sums) noexcept;
+    template <class Math>
+    float voiceSample(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                      NoiseSource& noise) noexcept;
+    // The LFOs and the mod envelope, each only while its rate or intensity is
+    // above 0.
+    static void runModulators(const ChannelRecord& record, const ChannelSettings& settings,
+                              Voice& voice, ModulationSums& sums) noexcept;
 
     void applySampleRate(float rate) noexcept;
     // Brings a channel's derived values up to its stored ones.

@@ -2,8 +2,6 @@
 
 #include "engine/OscillatorFront.h"
 
-#include <cmath>
-
 namespace tarvolin {
 
 // A cosine whose phase is bent by the square of its own smoothed output. The
@@ -18,13 +16,12 @@ public:
 
     TriangleOscillator() noexcept : front_(0.0f) {}
 
-    float render(const PhaseDrive& drive) noexcept {
+    template <class Math> float render(const PhaseDrive& drive) noexcept {
         const float amount = front_.updateFeedbackAmount(drive.frequency);
-        front_.advance(drive);
-        angle_ = front_.phase() + amount * (feedback_ * feedback_);
-        output_ = std::cos(angle_);
-        feedback_ = kOutputShare * output_ + kMemoryShare * feedback_;
-        return output_;
+        front_.advance<Math>(drive);
+        const float output = Math::cos(front_.phase() + amount * (feedback_ * feedback_));
+        feedback_ = kOutputShare * output + kMemoryShare * feedback_;
+        return output;
     }
 
     // Built at phase 0, but every note from silence starts at -pi.
@@ -34,15 +31,11 @@ public:
     }
 
     const OscillatorFront& front() const noexcept { return front_; }
-    float output() const noexcept { return output_; }
     float feedback() const noexcept { return feedback_; }
-    float angle() const noexcept { return angle_; }
 
 private:
     OscillatorFront front_;
-    float output_ = 0.0f;
     float feedback_ = 0.0f;
-    float angle_ = 0.0f;
 };
 
 static_assert(std::bit_cast<std::uint32_t>(TriangleOscillator::kOutputShare) == 0x3F266666u);

@@ -3,6 +3,7 @@
 #include "engine/Envelope.h"
 #include "engine/LadderFilter.h"
 #include "engine/Oscillator.h"
+#include "engine/OscillatorPitch.h"
 #include "engine/WavetableLfo.h"
 
 #include <cmath>
@@ -12,16 +13,13 @@ namespace tarvolin {
 // The DSP objects of one channel's monophonic voice. All of them are built
 // with the engine and live as long as it; nothing here allocates.
 struct Voice {
-    explicit Voice(float sampleRate) noexcept
-        : lfo1(sampleRate), lfo2(sampleRate), ampEnv(sampleRate), filterEnv(sampleRate),
-          modEnv(sampleRate) {}
+    explicit Voice(float sampleRate) noexcept : lfo1(sampleRate), lfo2(sampleRate) {}
 
-    void setSampleRate(float sampleRate) noexcept {
-        lfo1.setSampleRate(sampleRate);
-        lfo2.setSampleRate(sampleRate);
-        ampEnv.setSampleRate(sampleRate);
-        filterEnv.setSampleRate(sampleRate);
-        modEnv.setSampleRate(sampleRate);
+    // What the voice keeps that depends on the rate is worked out afresh.
+    void changeRate() noexcept {
+        pitch1.forget();
+        pitch2.forget();
+        filter.retune();
     }
 
     // The passage to idle: silent envelopes (their stages stay) and the
@@ -53,6 +51,8 @@ struct Voice {
 
     Oscillator osc1;
     Oscillator osc2;
+    OscillatorPitch pitch1;
+    OscillatorPitch pitch2;
     LadderFilter filter;
     WavetableLfo lfo1;
     WavetableLfo lfo2;

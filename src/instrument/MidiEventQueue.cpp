@@ -1,5 +1,7 @@
 #include "instrument/MidiEventQueue.h"
 
+#include <climits>
+
 namespace tarvolin {
 
 MidiEventQueue::MidiEventQueue(int capacity)
@@ -30,6 +32,20 @@ bool MidiEventQueue::isDue() {
     }
     --event.deltaFrames;
     return false;
+}
+
+int MidiEventQueue::samplesUntilDue() const {
+    if (count == 0) {
+        return INT_MAX;
+    }
+    const int wait = oldest().deltaFrames;
+    return wait > 0 ? wait : 0;
+}
+
+void MidiEventQueue::wait(int samples) {
+    if (count != 0) {
+        oldest().deltaFrames -= samples;
+    }
 }
 
 } // namespace tarvolin

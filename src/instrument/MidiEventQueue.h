@@ -24,9 +24,16 @@ public:
     void pop(VstMidiEvent& out);
     // Whether the oldest event is due now; if it is not, one sample of its wait is used up.
     bool isDue();
+    // How many samples may pass before the oldest event falls due, as that
+    // many isDue calls would count them: 0 when it is due now, INT_MAX when
+    // the queue is empty.
+    int samplesUntilDue() const;
+    // Uses up `samples` of the oldest event's wait, at most samplesUntilDue().
+    void wait(int samples);
 
 private:
     VstMidiEvent& oldest() { return slots[static_cast<std::size_t>(oldestSlot)]; }
+    const VstMidiEvent& oldest() const { return slots[static_cast<std::size_t>(oldestSlot)]; }
 
     std::unique_ptr<VstMidiEvent[]> slots;
     int capacity;

@@ -1,10 +1,11 @@
 #include "instrument/SynthPlugin.h"
 
 #include "engine/DenormalGuard.h"
+#include "engine/EngineMath.h"
 #include "engine/SynthEngine.h"
 #include "instrument/ParameterTable.h"
-#include "instrument/Rounding.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstring>
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kQueueCapacity = 500;
 constexpr int kNumOutputs = 2;
-constexpr float kControllerScale = 0.007874016f;    // 1/127
 constexpr int kReloadedParameters = kNoNoteOff + 1; // a channel switch reloads 0..49
 // MIDI controllers act on the sound settings only. A binding to the channel
 // selector or the export switch stays in the record, but acting on it would
@@ -223,18 +223,32 @@ void SynthPlugin::processReplacing(float** /*inputs*/, float** outputs, VstInt32
     }
     float* left = outputs[0];
     float* right = outputs[1];
+    float* rendered = left != nullptr ? left : right;
     const DenormalGuard denormalGuard;
     engine->beginBlock();
-    for (VstInt32 i = 0; i < sampleFrames; ++i) {
+    // Events fall due at the start of their sample; between them the engine
+    // renders in one stretch.
+    for (VstInt32 done = 0; done < sampleFrames;) {
         dispatchDueEvents();
-        float sample = 0.0f;
-        engine->renderSample(sample);
-        if (left != nullptr) {
-            left[i] = sample;
+        const int stretch = std::min(sampleFrames - done, eventQueue.samplesUntilDue());
+        eventQueue.wait(stretch);
+        if (rendered != nullptr) {
+            engine->render(rendered + done, stretch);
+        } else {
+            discardStretch(stretch);
         }
-        if (right != nullptr) {
-            right[i] = sample;
-        }
+        done += stretch;
+    }
+    if (left != nullptr && right != nullptr) {
+        std::copy(left, left + sampleFrames, right);
+    }
+}
+
+// A host that gives no output buffer still hears the voice move on.
+void SynthPlugin::discardStretch(int frames) {
+    float scratch[64];
+    for (int done = 0; done < frames; done += 64) {
+        engine->render(scratch, std::min(64, frames - done));
     }
 }
 
@@ -244,7 +258,7 @@ void SynthPlugin::process(float** inputs, float** outputs, VstInt32 sampleFrames
 }
 
 void SynthPlugin::dispatchDueEvents() {
-    while (eventQueue.isDue()) {
+    while (eventQueue.samplesUntilDue() == 0) {
         VstMidiEvent event;
         eventQueue.pop(event);
         handleEvent(event);
@@ -283,7 +297,7 @@ void SynthPlugin::handleController(int channel, int controller, int value) {
     if (parameter < 1 || parameter > kLastControllable) {
         return;
     }
-    setChannelParameter(channel, parameter, static_cast<float>(value) * kControllerScale);
+    setChannelParameter(channel, parameter, static_cast<float>(value) * kMidiValueScale);
 }
 
 bool SynthPlugin::getOutputProperties(VstInt32 index, VstPinProperties* properties) {

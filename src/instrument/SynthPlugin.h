@@ -58,6 +58,7 @@ protected:
 private:
     void switchChannel(float value);
     void dispatchDueEvents();
+    void discardStretch(int frames);
     void handleEvent(const VstMidiEvent& event);
     void handleController(int channel, int controller, int value);
 

@@ -1,7 +1,7 @@
 #include "instrument/TuneExport.h"
 
+#include "engine/EngineMath.h"
 #include "engine/SynthEngine.h"
-#include "instrument/Rounding.h"
 
 namespace tarvolin {
 

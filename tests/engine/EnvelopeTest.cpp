@@ -7,8 +7,24 @@ namespace {
 
 constexpr float kHeld = 1.0f, kReleased = 0.0f;
 
+// An envelope driven by knob values at a sample rate, with the slopes the
+// engine derives from them.
+class KnobEnvelope : public Envelope {
+public:
+    explicit KnobEnvelope(float sampleRate) : rate_(rateFor(sampleRate)) {}
+    float step(float gate, float attack, float decay, float sustain, float release) {
+        return Envelope::step(
+            gate, {slope(rate_, attack), slope(rate_, decay), releaseSlope(rate_, release)},
+            sustain);
+    }
+    float rate() const { return rate_; }
+
+private:
+    float rate_;
+};
+
 // Steps with the gate held until the attack ends; returns the samples taken.
-int attack(Envelope& envelope, float attackTime) {
+int attack(KnobEnvelope& envelope, float attackTime) {
     int samples = 0;
     for (; envelope.stage() == Envelope::kAttack && samples < 1000000; ++samples) {
         envelope.step(kHeld, attackTime, 0.0f, 1.0f, 0.0f);
@@ -17,21 +33,21 @@ int attack(Envelope& envelope, float attackTime) {
 }
 
 TEST(Envelope, AttackTimesFollowTheFourthPowerOfTheKnob) {
-    Envelope fast(44100.0f);
+    KnobEnvelope fast(44100.0f);
     const int full = attack(fast, 0.0f); // 25 ms
     EXPECT_GE(full, 1102);
     EXPECT_LE(full, 1103);
     EXPECT_GT(fast.level(), 1.0f); // overshoots by at most one step
     EXPECT_LE(fast.level(), 1.0f + fast.rate());
 
-    Envelope slow(44100.0f);
+    KnobEnvelope slow(44100.0f);
     EXPECT_NEAR(attack(slow, 0.5f), 17640, 2); // 0.4 s
-    Envelope at48k(48000.0f);
+    KnobEnvelope at48k(48000.0f);
     EXPECT_NEAR(attack(at48k, 0.0f), 1200, 1);
 }
 
 TEST(Envelope, DecaysToTheSustainLevelAndHoldsIt) {
-    Envelope envelope(44100.0f);
+    KnobEnvelope envelope(44100.0f);
     attack(envelope, 0.0f);
     int samples = 0;
     for (; envelope.level() > 0.5f; ++samples) {
@@ -45,7 +61,7 @@ TEST(Envelope, DecaysToTheSustainLevelAndHoldsIt) {
     // A sustain raised while the note is held does not lift the level.
     EXPECT_EQ(envelope.step(kHeld, 0.0f, 0.5f, 0.9f, 0.0f), held);
 
-    Envelope full(44100.0f);
+    KnobEnvelope full(44100.0f);
     attack(full, 0.0f);
     for (int i = 0; i < 10000; ++i) {
         const float level = full.step(kHeld, 0.0f, 0.0f, 1.0f, 0.0f);
@@ -54,7 +70,7 @@ TEST(Envelope, DecaysToTheSustainLevelAndHoldsIt) {
 }
 
 TEST(Envelope, ReleaseIsTenTimesTheDecaySlopeAndStopsAtZero) {
-    Envelope envelope(44100.0f);
+    KnobEnvelope envelope(44100.0f);
     attack(envelope, 0.0f);
     float previous = envelope.level();
     int samples = 0;
@@ -67,7 +83,7 @@ TEST(Envelope, ReleaseIsTenTimesTheDecaySlopeAndStopsAtZero) {
 }
 
 TEST(Envelope, GateFallingInTheAttackReleasesFromWhereTheLevelIs) {
-    Envelope envelope(44100.0f);
+    KnobEnvelope envelope(44100.0f);
     for (int i = 0; i < 300; ++i) {
         envelope.step(kHeld, 0.0f, 0.0f, 1.0f, 0.0f);
     }

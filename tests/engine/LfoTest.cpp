@@ -1,5 +1,6 @@
 #include "EngineTestSupport.h"
 
+#include "engine/EngineMath.h"
 #include "engine/Modulation.h"
 #include "engine/WavetableLfo.h"
 
@@ -9,52 +10,48 @@ namespace tarvolin {
 namespace {
 
 TEST(WavetableLfo, PhaseIncrementFromTheRate) {
-    WavetableLfo lfo(44100.0f);
-    EXPECT_EQ(lfo.phaseIncrement(), 97392u); // 1 Hz when built
-    lfo.setRate(20.0f);
-    EXPECT_EQ(lfo.phaseIncrement(), 1947831u);
-    lfo.setRate(44100.0f * 1.5f); // 1.5 * 2^32, kept to its low 32 bits
-    EXPECT_EQ(lfo.phaseIncrement(), 0x80000000u);
+    EXPECT_EQ(WavetableLfo(44100.0f).phaseIncrement(), 97392u); // 1 Hz when built
+    EXPECT_EQ(WavetableLfo::incrementFor(20.0f, 44100.0f), 1947831u);
+    // 1.5 * 2^32, kept to its low 32 bits
+    EXPECT_EQ(WavetableLfo::incrementFor(44100.0f * 1.5f, 44100.0f), 0x80000000u);
     EXPECT_EQ(WavetableLfo(48000.0f).phaseIncrement(), 89478u);
 }
 
 TEST(WavetableLfo, TablesHoldOneCycleAndRepeatTheirStart) {
-    const WavetableLfo lfo(44100.0f);
+    const LfoTables& tables = LfoTables::shared();
     const float sine[] = {0.0f, 1.0f, 0.0f, -1.0f, 0.0f};
     const float triangle[] = {0.0f, 1.0f, 0.0f, -1.0f, 0.0f};
     const float saw[] = {-1.0f, -0.498f, 0.004f, 0.506f, -1.0f};
     const float rectangle[] = {1.0f, 1.0f, -1.0f, -1.0f, 1.0f};
     for (int quarter = 0; quarter <= 4; ++quarter) {
-        EXPECT_NEAR(lfo.sineTable()[quarter * 64], sine[quarter], 1e-7f) << quarter;
-        EXPECT_EQ(lfo.triangleTable()[quarter * 64], triangle[quarter]) << quarter;
-        EXPECT_NEAR(lfo.sawTable()[quarter * 64], saw[quarter], 1e-3f) << quarter;
-        EXPECT_EQ(lfo.rectangleTable()[quarter * 64], rectangle[quarter]) << quarter;
+        EXPECT_NEAR(tables.sine[quarter * 64], sine[quarter], 1e-7f) << quarter;
+        EXPECT_EQ(tables.triangle[quarter * 64], triangle[quarter]) << quarter;
+        EXPECT_NEAR(tables.saw[quarter * 64], saw[quarter], 1e-3f) << quarter;
+        EXPECT_EQ(tables.rectangle[quarter * 64], rectangle[quarter]) << quarter;
     }
-    EXPECT_EQ(lfo.rectangleTable()[127], 1.0f);
-    EXPECT_NEAR(lfo.sawTable()[255], 1.0f, 1e-6f);
+    EXPECT_EQ(tables.rectangle[127], 1.0f);
+    EXPECT_NEAR(tables.saw[255], 1.0f, 1e-6f);
 }
 
 TEST(WavetableLfo, InterpolatesFromThePhaseBeforeTheAdvance) {
     WavetableLfo lfo(44100.0f);
-    lfo.setRate(44100.0f / 512.0f); // half a table entry per tick
-    ASSERT_EQ(lfo.phaseIncrement(), 1u << 23);
-    const auto& table = lfo.triangleTable();
+    const std::uint32_t halfEntry = WavetableLfo::incrementFor(44100.0f / 512.0f, 44100.0f);
+    ASSERT_EQ(halfEntry, 1u << 23);
+    const auto& table = LfoTables::shared().triangle;
     for (int tick = 0; tick < 1024; ++tick) {
-        const float value = lfo.tick(WavetableLfo::kTriangle);
+        const float value = lfo.tick(halfEntry, WavetableLfo::kTriangle);
         const int entry = (tick / 2) % 256;
-        ASSERT_EQ(lfo.index(), entry);
-        ASSERT_EQ(lfo.fraction(), tick % 2 == 0 ? 0.0f : 0.5f);
         ASSERT_EQ(value, tick % 2 == 0 ? table[entry] : (table[entry] + table[entry + 1]) * 0.5f);
     }
     EXPECT_EQ(lfo.phase(), 0u); // 1024 half entries: two whole wraps
 
-    lfo.tick(WavetableLfo::kTriangle);
+    lfo.tick(halfEntry, WavetableLfo::kTriangle);
     lfo.restart();
-    EXPECT_EQ(lfo.tick(WavetableLfo::kSaw), -1.0f);
+    EXPECT_EQ(lfo.tick(halfEntry, WavetableLfo::kSaw), -1.0f);
     for (long waveform : {3L, 4L, 100L}) { // 3 and above: the rectangle
         lfo.restart();
-        EXPECT_EQ(lfo.tick(waveform), 1.0f);
-        EXPECT_EQ(lfo.tick(waveform), 1.0f);
+        EXPECT_EQ(lfo.tick(halfEntry, waveform), 1.0f);
+        EXPECT_EQ(lfo.tick(halfEntry, waveform), 1.0f);
     }
 }
 
@@ -65,7 +62,7 @@ TEST(ModulationRouting, DepthAndDestinationsRoundingHalfToEven) {
 
     const auto lfo1 = [](float destination) {
         ModulationSums sums;
-        ModulationRouting::routeLfo1(sums, 0.5f, 1.0f, destination);
+        ModulationRouting::routeLfo1(sums, 0.5f, 1.0f, roundToInt(destination * 4.0f));
         return sums;
     };
     EXPECT_EQ(lfo1(0.125f).fm2, 0.75f);   // 0.5 -> 0: FM 2
@@ -80,7 +77,7 @@ TEST(ModulationRouting, DepthAndDestinationsRoundingHalfToEven) {
     const auto lfo2 = [](float destination, float amount) {
         ModulationSums sums;
         ModulationRouting::routeLfo2(sums, 1.0f, ModulationRouting::lfoDepth(amount), amount,
-                                     destination);
+                                     roundToInt(destination * 2.0f));
         return sums;
     };
     EXPECT_EQ(lfo2(0.25f, 1.0f).pitch1, 48.0f);   // 0.5 -> 0: both pitches
@@ -90,7 +87,7 @@ TEST(ModulationRouting, DepthAndDestinationsRoundingHalfToEven) {
 
     const auto envelope = [](float destination) {
         ModulationSums sums;
-        ModulationRouting::routeModEnvelope(sums, -0.5f, destination);
+        ModulationRouting::routeModEnvelope(sums, -0.5f, roundToInt(destination * 2.0f));
         return sums;
     };
     EXPECT_EQ(envelope(0.25f).pitch2, -24.0f); // 0.5 -> 0: pitch 2

@@ -1,4 +1,5 @@
 #include "engine/Oscillator.h"
+#include "engine/LibraryMath.h"
 #include "engine/NoiseSource.h"
 
 #include <gtest/gtest.h>
@@ -23,9 +24,9 @@ TEST(Oscillator, FeedbackAmountFallsFromTwoPointThreeToZeroAtTenKilohertz) {
         TriangleOscillator triangle;
         SawOscillator saw;
         RectangleOscillator rectangle;
-        triangle.render(drive(f, 0.0f, 0.0f));
-        saw.render(drive(f, 0.0f, 0.0f));
-        rectangle.render(drive(f, 0.0f, 0.0f), 0.0f);
+        triangle.render<LibraryMath>(drive(f, 0.0f, 0.0f));
+        saw.render<LibraryMath>(drive(f, 0.0f, 0.0f));
+        rectangle.render<LibraryMath>(drive(f, 0.0f, 0.0f), 0.0f);
         const float expected = f >= 10000.0f ? 0.0f : 2.3f * (1.0f - f / 10000.0f);
         for (float k : {triangle.front().feedbackAmount(), saw.front().feedbackAmount(),
                         rectangle.front().feedbackAmount()}) {
@@ -44,7 +45,7 @@ TEST(Oscillator, StartStatesWhenBuiltAndWhenIdle) {
 
     for (long form = 0; form < 4; ++form) {
         for (int i = 0; i < 77; ++i) {
-            osc.render(form, drive(300.0f, 0.2f, 500.0f), 0.3f);
+            osc.render<LibraryMath>(form, drive(300.0f, 0.2f, 500.0f), 0.3f);
         }
     }
     const float lagFeedback = osc.rectangle().feedback2();
@@ -72,7 +73,7 @@ TEST(Oscillator, PulseWidthDrawsTheRectangleBranchesTogether) {
         RectangleOscillator rectangle;
         double sum = 0.0;
         for (int i = 0; i < 4410; ++i) {
-            const double s = rectangle.render(drive(12000.0f, 0.0f, 0.0f), width);
+            const double s = rectangle.render<LibraryMath>(drive(12000.0f, 0.0f, 0.0f), width);
             sum += s * s;
         }
         return std::sqrt(sum / 4410.0);
@@ -85,12 +86,17 @@ TEST(Oscillator, PulseWidthDrawsTheRectangleBranchesTogether) {
 
 TEST(NoiseSource, FollowsTheCongruentialSequenceAndKeepsItsOffset) {
     NoiseSource::setSeed(0);
-    EXPECT_EQ(NoiseSource::next(1.0f), -0.5f); // seed 12345 draws r = 0
-    NoiseSource::next(1.0f);
+    {
+        NoiseSource noise;
+        EXPECT_EQ(noise.next(1.0f), -0.5f); // seed 12345 draws r = 0
+        noise.next(1.0f);
+    }
+    // Handed back when the source goes.
     EXPECT_EQ(NoiseSource::seed(), 12345u * 1103515245u + 12345u);
+    NoiseSource noise;
     double sum = 0.0;
     for (int i = 0; i < 100000; ++i) {
-        sum += NoiseSource::next(1.0f);
+        sum += noise.next(1.0f);
     }
     EXPECT_NEAR(sum / 100000.0, 0.0, 0.01); // centred at level 1
 }

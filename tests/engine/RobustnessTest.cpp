@@ -2,6 +2,7 @@
 
 #include "engine/DenormalGuard.h"
 #include "engine/LadderFilter.h"
+#include "engine/LibraryMath.h"
 
 #include <gtest/gtest.h>
 
@@ -138,7 +139,7 @@ TEST(Robustness, AVoiceWithNonFiniteStateIsResetAtTheNextBlock) {
         voice.filter.process(sample, 0.5f, 0.5f, 0);
     };
     const auto poisonOscillator = [nan](Voice& voice) {
-        voice.osc2.render(3, PhaseDrive{nan, nan, 0.0f, 0.0f, 0.1f}, 0.0f);
+        voice.osc2.render<LibraryMath>(3, PhaseDrive{nan, nan, 0.0f, 0.0f, 0.1f}, 0.0f);
     };
     for (const auto& poison :
          std::initializer_list<std::function<void(Voice&)>>{poisonFilter, poisonOscillator}) {

@@ -146,7 +146,7 @@ TEST_F(SynthEngineTest, NoteOnRestartsTheAmpEnvelopeFromItsLevelAndTheOthersFrom
     engine->noteOn(62, 0);
     EXPECT_EQ(voice().filterEnv.level(), 0.0f);
     test::render(*engine, 1);
-    EXPECT_NEAR(voice().ampEnv.level(), released + voice().ampEnv.rate(), 1e-6f);
+    EXPECT_NEAR(voice().ampEnv.level(), released + Envelope::rateFor(44100.0f), 1e-6f);
 }
 
 TEST_F(SynthEngineTest, IdleVoiceResetsItsOscillatorsAndFreezesEverythingElse) {

@@ -1,7 +1,6 @@
 #include "pluginhost/PluginInstance.h"
 
 #include <cstring>
-#include <memory>
 
 namespace tarvolin::host {
 
@@ -41,18 +40,12 @@ std::string PluginInstance::parameterDisplay(VstInt32 index) const {
 }
 
 VstIntPtr PluginInstance::sendEvents(std::span<const VstMidiEvent> events) const {
-    // VstEvents ends in a variable-length array of event pointers.
-    const std::size_t pointerCount = events.size() < 2 ? 2 : events.size();
-    const std::size_t bytes = sizeof(VstEvents) + (pointerCount - 2) * sizeof(VstEvent*);
-    auto storage = std::make_unique<unsigned char[]>(bytes);
-    auto* list = reinterpret_cast<VstEvents*>(storage.get());
-    list->numEvents = static_cast<VstInt32>(events.size());
-    list->reserved = 0;
-    std::vector<VstMidiEvent> copies(events.begin(), events.end());
-    for (std::size_t i = 0; i < copies.size(); ++i) {
-        list->events[i] = reinterpret_cast<VstEvent*>(&copies[i]);
-    }
-    return dispatch(effProcessEvents, 0, 0, list);
+    const EventList list(events);
+    return sendEvents(list);
+}
+
+VstIntPtr PluginInstance::sendEvents(const EventList& events) const {
+    return dispatch(effProcessEvents, 0, 0, events.get());
 }
 
 void PluginInstance::processReplacing(std::span<float> left, std::span<float> right) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pluginhost/EventList.h"
 #include "pluginhost/PluginModule.h"
 
 #include <span>
@@ -31,6 +32,7 @@ public:
 
     // Hands the events to effProcessEvents in one VstEvents list.
     VstIntPtr sendEvents(std::span<const VstMidiEvent> events) const;
+    VstIntPtr sendEvents(const EventList& events) const;
     // Renders into the two channels; both spans must hold the same number of frames.
     void processReplacing(std::span<float> left, std::span<float> right) const;
     void process(std::span<float> left, std::span<float> right) const;

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+namespace tarvolin {
+
+// The engine's sine, cosine and power of two: what the C library computes,
+// much cheaper. Each works in double precision and rounds once to float, so
+// its result is the float nearest the true value, as the library's is, but
+// for the rare argument whose value lies almost exactly between two floats.
+// The engine is written against a math policy; LibraryMath is the other one,
+// which tests swap in to show that the sound does not move.
+struct FastMath {
+    struct SineAndCosine {
+        float sine;
+        float cosine;
+    };
+
+    static float sin(float x) noexcept { return static_cast<float>(exactSinCos(x).sine); }
+    static float cos(float x) noexcept { return static_cast<float>(exactSinCos(x).cosine); }
+    // Both at once, as the saw and the rectangle need them of one angle.
+    static SineAndCosine sinCos(float x) noexcept {
+        const Pair pair = exactSinCos(x);
+        return {static_cast<float>(pair.sine), static_cast<float>(pair.cosine)};
+    }
+
+    // 2^x for the pitch law's exponents (a few octaves either way).
+    static float exp2(float x) noexcept {
+        const double d = x;
+        if (!(d > -126.0 && d < 127.0)) {
+            return std::exp2(x); // far outside the pitch range, and NaN
+        }
+        // 2^x = 2^n * 2^r with n whole and |r| <= 1/2; 2^r = e^(r ln 2) by its
+        // series, which at |r ln 2| <= 0.35 reaches double precision by the
+        // twelfth power.
+        const double whole = roundToWhole(d);
+        const double t = (d - whole) * kLn2;
+        double series = 1.0 / 479001600.0;
+        for (const double coefficient : kExpSeries) {
+            series = series * t + coefficient;
+        }
+        const auto exponent = static_cast<std::int64_t>(whole) + 1023;
+        return static_cast<float>(series * std::bit_cast<double>(exponent << 52));
+    }
+
+private:
+    struct Pair {
+        double sine;
+        double cosine;
+    };
+
+    static Pair exactSinCos(float x) noexcept {
+        const double d = x;
+        if (!(std::fabs(d) < kLargestReduced)) {
+            return {std::sin(d), std::cos(d)}; // drifted phases, infinities and NaN
+        }
+        // x = q pi/2 + r with |r| <= pi/4, pi/2 split in two parts so that
+        // q pi/2 is exact enough for any phase the engine reaches.
+        const double q = roundToWhole(d * kTwoOverPi);
+        const double r = (d - q * kHalfPiHigh) - q * kHalfPiLow;
+        const double r2 = r * r;
+        // Taylor series to r^13 and r^12: at |r| <= pi/4 the first term left
+        // out is below 1e-11 of the result.
+        const double s =
+            r + r * r2 *
+                    (-1.0 / 6 +
+                     r2 * (1.0 / 120 + r2 * (-1.0 / 5040 + r2 * (1.0 / 362880 +
+                                                                 r2 * (-1.0 / 39916800 +
+                                                                       r2 * (1.0 / 6227020800))))));
+        const double c =
+            1.0 + r2 * (-0.5 + r2 * (1.0 / 24 +
+                                     r2 * (-1.0 / 720 +
+                                           r2 * (1.0 / 40320 +
+                                                 r2 * (-1.0 / 3628800 + r2 * (1.0 / 479001600))))));
+        switch (static_cast<std::int64_t>(q) & 3) {
+        case 0:
+            return {s, c};
+        case 1:
+            return {c, -s};
+        case 2:
+            return {-s, -c};
+        default:
+            return {-c, s};
+        }
+    }
+
+    static constexpr double kTwoOverPi = 0.63661977236758134308;
+    static constexpr double kHalfPiHigh = 1.5707963267341256; // 33 bits of pi/2
+    static constexpr double kHalfPiLow = 6.077100506506192e-11;
+    // Beyond this the split of pi/2 is no longer exact enough.
+    static constexpr double kLargestReduced = 1e6;
+    static constexpr double kLn2 = 0.69314718055994530942;
+    // 1/11!, 1/10!, ..., 1/1!, 1/0!
+    static constexpr double kExpSeries[] = {
+        1.0 / 39916800, 1.0 / 3628800, 1.0 / 362880, 1.0 / 40320, 1.0 / 5040, 1.0 / 720,
+        1.0 / 120,      1.0 / 24,      1.0 / 6,      0.5,         1.0,        1.0};
+
+    // Nearest whole number by the classic 1.5 * 2^52 addition, which needs no
+    // library call on any target; |x| < 2^51.
+    static double roundToWhole(double x) noexcept {
+        constexpr double kShift = 6755399441055744.0;
+        return (x + kShift) - kShift;
+    }
+};
+
+} // namespace tarvolin
