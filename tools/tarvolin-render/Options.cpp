@@ -18,10 +18,24 @@ constexpr int kLowestRate = 8000;
 constexpr int kHighestRate = 192000;
 constexpr int kChannels = 16;
 constexpr double kLongestTailSeconds = 3600.0;
+constexpr int kMostRuns = 1000;
 
 [[noreturn]] void refuse(std::string_view option, const std::string& need, std::string_view text) {
     throw RenderError(std::string(option) + " needs " + need + ", not \"" + std::string(text) +
                       "\"");
+}
+
+BenchPattern benchPatternNamed(std::string_view text) {
+    if (text == "phrase") {
+        return BenchPattern::Phrase;
+    }
+    if (text == "idle") {
+        return BenchPattern::Idle;
+    }
+    if (text == "tail") {
+        return BenchPattern::Tail;
+    }
+    refuse("--pattern", "phrase, idle or tail", text);
 }
 
 template <typename Number> bool parseWhole(std::string_view text, Number& value) {
@@ -91,6 +105,13 @@ bool applyOption(Options& options, std::string_view name, const ValueSource& val
         options.settings.push_back(parameterSetting(value()));
     } else if (name == "--channel") {
         options.channel = wholeNumber(name, value(), 0, kChannels - 1);
+    } else if (name == "--against") {
+        options.against = fileName(name, value());
+        options.bench = true;
+    } else if (name == "--runs") {
+        options.benchRuns = wholeNumber(name, value(), 1, kMostRuns);
+    } else if (name == "--pattern") {
+        options.benchPattern = benchPatternNamed(value());
     } else if (name == "--max-tail") {
         options.maxTailSeconds = realNumber(name, value(), 0.0, kLongestTailSeconds,
                                             "a number of seconds from 0 to 3600");
@@ -141,12 +162,16 @@ Options parseOptions(std::span<const std::string_view> arguments,
         const auto equals = argument.starts_with("--") ? argument.find('=') : argument.npos;
         const std::string_view name = argument.substr(0, equals);
         const bool hasInlineValue = equals != argument.npos;
-        if (name == "-h" || name == "--help" || name == "--float") {
+        if (name == "-h" || name == "--help" || name == "--float" || name == "--bench") {
             if (hasInlineValue) {
                 throw RenderError(std::string(name) + " takes no value");
             }
             if (name == "--float") {
                 options.format = SampleFormat::Float32;
+                continue;
+            }
+            if (name == "--bench") {
+                options.bench = true;
                 continue;
             }
             options.help = true;
@@ -200,6 +225,15 @@ std::string usageText(const std::filesystem::path& defaultModule) {
            "      --channel C         channel 0 to 15 whose parameters --set changes\n"
            "                          (default 0, the one that sounds)\n"
            "      --max-tail SECONDS  longest release tail after the last event (default 10)\n"
+           "      --bench             time the module instead: nanoseconds of CPU time per\n"
+           "                          sample in processEvents and processReplacing, the\n"
+           "                          median of several fresh instances; writes no WAV\n"
+           "      --against PATH      time a second module in turns and print the ratio\n"
+           "                          (implies --bench; it plays its own default sound)\n"
+           "      --runs N            timed runs per module (default 7)\n"
+           "      --pattern NAME      without a MIDI file, what --bench plays: phrase (a\n"
+           "                          bass line, default), idle (no notes) or tail (one\n"
+           "                          short note and its release)\n"
            "  -h, --help              show this text and exit\n"
            "\n"
            "Settings apply in this order: program, chunk, --set. The demo brings its own\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BenchPattern.h"
 #include "Score.h"
 #include "WavWriter.h"
 
@@ -32,6 +33,11 @@ struct Options {
     std::vector<ParameterSetting> settings;
     int channel = 0;
     double maxTailSeconds = 10.0;
+    // --bench: time the module instead of writing a WAV file.
+    bool bench = false;
+    std::optional<std::filesystem::path> against; // a second module, in turns
+    int benchRuns = 7;
+    BenchPattern benchPattern = BenchPattern::Phrase;
 };
 
 // Reads the arguments after the program name. Anything unacceptable throws a

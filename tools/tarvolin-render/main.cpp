@@ -1,3 +1,4 @@
+#include "Benchmark.h"
 #include "Options.h"
 #include "Renderer.h"
 
@@ -26,7 +27,11 @@ int main(int argc, char** argv) {
             std::fputs(usageText(kDefaultModule).c_str(), stdout);
             return 0;
         }
-        render(options);
+        if (options.bench) {
+            benchmark(options);
+        } else {
+            render(options);
+        }
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "tarvolin-render: %s\n", error.what());
