@@ -12,10 +12,9 @@ namespace tarvolin {
 struct ChannelRecord {
     // Written by the instrument from any thread, read afresh each sample.
     std::array<ParameterSlot, kNumParameters> params;
-    // Low cut: previous input, previous output, and a copy of that output.
+    // Low cut: previous input and previous output.
     float lowCutInput = 0.0f;
     float lowCutState = 0.0f;
-    float lowCutOutput = 0.0f;
     // Semitones of portamento still to run; positive when gliding up.
     float glide = 0.0f;
     // 1.0 while a note is held, 0.0 otherwise.

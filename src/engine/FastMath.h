@@ -18,8 +18,24 @@ struct FastMath {
         float cosine;
     };
 
-    static float sin(float x) noexcept { return static_cast<float>(exactSinCos(x).sine); }
-    static float cos(float x) noexcept { return static_cast<float>(exactSinCos(x).cosine); }
+    static float sin(float x) noexcept {
+        if (!(std::fabs(static_cast<double>(x)) < kLargestReduced)) {
+            return static_cast<float>(std::sin(static_cast<double>(x)));
+        }
+        const Reduced reduced = reduce(x);
+        // sin(q pi/2 + r) is sin r, cos r, -sin r, -cos r for q = 0, 1, 2, 3.
+        const double value = (reduced.quadrant & 1) != 0 ? cosine(reduced.r) : sine(reduced.r);
+        return static_cast<float>((reduced.quadrant & 2) != 0 ? -value : value);
+    }
+    static float cos(float x) noexcept {
+        if (!(std::fabs(static_cast<double>(x)) < kLargestReduced)) {
+            return static_cast<float>(std::cos(static_cast<double>(x)));
+        }
+        const Reduced reduced = reduce(x);
+        // cos(q pi/2 + r) is cos r, -sin r, -cos r, sin r for q = 0, 1, 2, 3.
+        const double value = (reduced.quadrant & 1) != 0 ? sine(reduced.r) : cosine(reduced.r);
+        return static_cast<float>(((reduced.quadrant + 1) & 2) != 0 ? -value : value);
+    }
     // Both at once, as the saw and the rectangle need them of one angle.
     static SineAndCosine sinCos(float x) noexcept {
         const Pair pair = exactSinCos(x);
@@ -51,30 +67,45 @@ private:
         double cosine;
     };
 
+    struct Reduced {
+        double r;
+        std::int64_t quadrant;
+    };
+
+    // x = q pi/2 + r with |r| <= pi/4, pi/2 split in two parts so that
+    // q pi/2 is exact enough for any phase the engine reaches.
+    static Reduced reduce(float x) noexcept {
+        const double d = x;
+        const double q = roundToWhole(d * kTwoOverPi);
+        return {(d - q * kHalfPiHigh) - q * kHalfPiLow, static_cast<std::int64_t>(q) & 3};
+    }
+
+    // Taylor series to r^11 and r^10: at |r| <= pi/4 the first term left out
+    // is a small fraction of a float's last bit, and all but about one result
+    // in ten thousand round to the nearest float.
+    static double sine(double r) noexcept {
+        const double r2 = r * r;
+        return r + r * r2 *
+                       (-1.0 / 6 +
+                        r2 * (1.0 / 120 +
+                              r2 * (-1.0 / 5040 + r2 * (1.0 / 362880 + r2 * (-1.0 / 39916800)))));
+    }
+    static double cosine(double r) noexcept {
+        const double r2 = r * r;
+        return 1.0 +
+               r2 * (-0.5 + r2 * (1.0 / 24 +
+                                  r2 * (-1.0 / 720 + r2 * (1.0 / 40320 + r2 * (-1.0 / 3628800)))));
+    }
+
     static Pair exactSinCos(float x) noexcept {
         const double d = x;
         if (!(std::fabs(d) < kLargestReduced)) {
             return {std::sin(d), std::cos(d)}; // drifted phases, infinities and NaN
         }
-        // x = q pi/2 + r with |r| <= pi/4, pi/2 split in two parts so that
-        // q pi/2 is exact enough for any phase the engine reaches.
-        const double q = roundToWhole(d * kTwoOverPi);
-        const double r = (d - q * kHalfPiHigh) - q * kHalfPiLow;
-        const double r2 = r * r;
-        // Taylor series to r^13 and r^12: at |r| <= pi/4 the first term left
-        // out is below 1e-11 of the result.
-        const double s =
-            r + r * r2 *
-                    (-1.0 / 6 +
-                     r2 * (1.0 / 120 + r2 * (-1.0 / 5040 + r2 * (1.0 / 362880 +
-                                                                 r2 * (-1.0 / 39916800 +
-                                                                       r2 * (1.0 / 6227020800))))));
-        const double c =
-            1.0 + r2 * (-0.5 + r2 * (1.0 / 24 +
-                                     r2 * (-1.0 / 720 +
-                                           r2 * (1.0 / 40320 +
-                                                 r2 * (-1.0 / 3628800 + r2 * (1.0 / 479001600))))));
-        switch (static_cast<std::int64_t>(q) & 3) {
+        const Reduced reduced = reduce(x);
+        const double s = sine(reduced.r);
+        const double c = cosine(reduced.r);
+        switch (reduced.quadrant) {
         case 0:
             return {s, c};
         case 1:

@@ -32,7 +32,6 @@ struct LowCut {
         const float y = filter.pole * record.lowCutState + filter.gain * (x - record.lowCutInput);
         record.lowCutInput = x;
         record.lowCutState = y;
-        record.lowCutOutput = y;
         return y;
     }
 };

@@ -83,7 +83,6 @@ void SynthEngine::recoverFaultedVoice() noexcept {
     voice.reset();
     record.lowCutInput = 0.0f;
     record.lowCutState = 0.0f;
-    record.lowCutOutput = 0.0f;
     record.glide = 0.0f;
 }
 
@@ -98,31 +97,6 @@ void SynthEngine::render(float* out, int frames) noexcept {
 }
 
 template void SynthEngine::renderWith<FastMath>(float* out, int frames) noexcept;
-
-void SynthEngine::runModulators(const ChannelRecord& record, const ChannelSettings& settings,
-                                Voice& voice, ModulationSums& sums) noexcept {
-    const ChannelSettings::Derived& derived = settings.derived();
-    if (settings[kLfo1Rate] > 0.0f) {
-        const ChannelSettings::Lfo& lfo = derived.lfo1;
-        ModulationRouting::routeLfo1(sums, voice.lfo1.tick(lfo.increment, lfo.waveform), lfo.depth,
-                                     lfo.destination);
-    }
-    if (settings[kLfo2Rate] > 0.0f) {
-        const ChannelSettings::Lfo& lfo = derived.lfo2;
-        ModulationRouting::routeLfo2(sums, voice.lfo2.tick(lfo.increment, lfo.waveform), lfo.depth,
-                                     settings[kLfo2Amount], lfo.destination);
-    }
-
-    // The mod envelope has no sustain and borrows the amp envelope's release.
-    if (settings[kModEnvAmount] > 0.0f) {
-        float level = voice.modEnv.step(record.gate, derived.modSlopes, 0.0f);
-        if (settings[kModEnvInvert] > 0.5f) {
-            level = -level;
-        }
-        ModulationRouting::routeModEnvelope(sums, level * derived.modEnvDepth,
-                                            derived.modEnvDestination);
-    }
-}
 
 void SynthEngine::noteOn(int note, int channel) noexcept {
     if (!isValidNote(note, channel)) {

@@ -35,7 +35,7 @@ public:
     void render(float* out, int frames) noexcept;
     // The same, with the math policy's sine, cosine and power of two: the
     // engine's own (FastMath) or the C library's (LibraryMath).
-    template <class Math> void renderWith(float* out, int frames) noexcept;
+    template <class Math> void renderWith(float* __restrict out, int frames) noexcept;
 
     // Notes outside 0..127 and channels outside 0..15 are ignored.
     void noteOn(int note, int channel) noexcept;

@@ -28,9 +28,11 @@ inline float saturate(float x) noexcept {
 }
 
 // One oscillator's value: its FM amount and the form its switch selects.
+// Inlined, its drive stays in registers.
 template <class Math>
-float oscillatorValue(Oscillator& oscillator, const ChannelSettings::Oscillator& settings,
-                      float& fmSum, float pulseWidth, PhaseDrive& drive) noexcept {
+[[gnu::always_inline]] inline float
+oscillatorValue(Oscillator& oscillator, const ChannelSettings::Oscillator& settings, float& fmSum,
+                float pulseWidth, PhaseDrive& drive) noexcept {
     fmSum += settings.fmDepth;
     if (fmSum > 1.0f) {
         fmSum = 1.0f;
@@ -43,7 +45,32 @@ float oscillatorValue(Oscillator& oscillator, const ChannelSettings::Oscillator&
 
 namespace tarvolin {
 
-template <class Math> void SynthEngine::renderWith(float* out, int frames) noexcept {
+inline void SynthEngine::runModulators(const ChannelRecord& record, const ChannelSettings& settings,
+                                       Voice& voice, ModulationSums& sums) noexcept {
+    const ChannelSettings::Derived& derived = settings.derived();
+    if (settings[kLfo1Rate] > 0.0f) {
+        const ChannelSettings::Lfo& lfo = derived.lfo1;
+        ModulationRouting::routeLfo1(sums, voice.lfo1.tick(lfo.increment, lfo.waveform), lfo.depth,
+                                     lfo.destination);
+    }
+    if (settings[kLfo2Rate] > 0.0f) {
+        const ChannelSettings::Lfo& lfo = derived.lfo2;
+        ModulationRouting::routeLfo2(sums, voice.lfo2.tick(lfo.increment, lfo.waveform), lfo.depth,
+                                     settings[kLfo2Amount], lfo.destination);
+    }
+
+    // The mod envelope has no sustain and borrows the amp envelope's release.
+    if (settings[kModEnvAmount] > 0.0f) {
+        float level = voice.modEnv.step(record.gate, derived.modSlopes, 0.0f);
+        if (settings[kModEnvInvert] > 0.5f) {
+            level = -level;
+        }
+        ModulationRouting::routeModEnvelope(sums, level * derived.modEnvDepth,
+                                            derived.modEnvDestination);
+    }
+}
+
+template <class Math> void SynthEngine::renderWith(float* __restrict out, int frames) noexcept {
     ChannelRecord& record = channels_[0];
     const ChannelSettings& settings = currentSettings(0);
     Voice& voice = voices_[0];

@@ -22,7 +22,7 @@ TEST(LowCut, PassesAStepThenLetsItDieAwayAtThePole) {
         for (int i = 0; i < 100; ++i) {
             const float y = LowCut::apply(record, 0.3f, filter);
             EXPECT_NEAR(y / previous, setting == 0.0f ? 0.39995 : 0.99995, 1e-6);
-            EXPECT_EQ(record.lowCutOutput, y);
+            EXPECT_EQ(record.lowCutState, y);
             previous = y;
         }
     }

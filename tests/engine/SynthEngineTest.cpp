@@ -59,7 +59,7 @@ TEST_F(SynthEngineTest, SilentSourcesLeaveTheNoiseOffsetForTheLowCut) {
         ASSERT_GE(engine->channel(0).lowCutInput, -0.25f);
         ASSERT_LE(engine->channel(0).lowCutInput, -0.24995f);
     }
-    EXPECT_LT(std::fabs(engine->channel(0).lowCutOutput), 1e-4f);
+    EXPECT_LT(std::fabs(engine->channel(0).lowCutState), 1e-4f);
 }
 
 TEST_F(SynthEngineTest, LoudMixIsLimitedToExactlyPlusMinus099) {

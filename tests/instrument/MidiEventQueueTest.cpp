@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <vector>
+
 namespace tarvolin {
 namespace {
 
@@ -52,6 +56,41 @@ TEST(MidiEventQueue, WrapsAroundAtCapacity) {
             EXPECT_EQ(out.midiData[1], expected);
         }
     }
+}
+
+// Waiting out a stretch at once lands every event on the sample that asking
+// isDue once per sample would.
+TEST(MidiEventQueue, WaitingInStretchesMatchesWaitingSampleBySample) {
+    const int waits[] = {0, 3, 0, -2, 7, 1, 30};
+    const auto dueSamples = [&](bool inStretches) {
+        MidiEventQueue queue(8);
+        for (int wait : waits) {
+            queue.push(eventAfter(wait, 0));
+        }
+        std::vector<int> due;
+        VstMidiEvent out{};
+        for (int sample = 0; sample < 100;) {
+            if (inStretches) {
+                while (queue.samplesUntilDue() == 0) {
+                    queue.pop(out);
+                    due.push_back(sample);
+                }
+                const int stretch = std::min(100 - sample, queue.samplesUntilDue());
+                queue.wait(stretch);
+                sample += stretch;
+            } else {
+                while (queue.isDue()) {
+                    queue.pop(out);
+                    due.push_back(sample);
+                }
+                ++sample;
+            }
+        }
+        return due;
+    };
+    EXPECT_EQ(dueSamples(true), (std::vector<int>{0, 3, 3, 3, 10, 11, 41}));
+    EXPECT_EQ(dueSamples(true), dueSamples(false));
+    EXPECT_EQ(MidiEventQueue(2).samplesUntilDue(), INT_MAX);
 }
 
 } // namespace
