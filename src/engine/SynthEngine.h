@@ -76,9 +76,21 @@ private:
         return note >= 0 && note <= 127 && channel >= 0 && channel < kNumChannels;
     }
 
+    // One sample of the voice in two halves: its sources (modulators,
+    // oscillators, noise and the low cut) and their shaping (filter,
+    // envelopes and saturation).
+    struct VoiceSource {
+        float mix;       // after the low cut
+        float cutoffMod; // what the LFOs add to the cutoff
+        float ampMod;    // the amplitude factor of LFO 2
+    };
+    // Samples a held note renders in each half before the other.
+    static constexpr int kRunLength = 32;
     template <class Math>
-    float voiceSample(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                      NoiseSource& noise) noexcept;
+    VoiceSource voiceSource(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                            NoiseSource& noise) noexcept;
+    float shapeVoice(const ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                     const VoiceSource& source) noexcept;
     // The LFOs and the mod envelope, each only while its rate or intensity is
     // above 0.
     static void runModulators(const ChannelRecord& record, const ChannelSettings& settings,

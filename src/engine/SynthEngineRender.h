@@ -75,23 +75,43 @@ template <class Math> void SynthEngine::renderWith(float* __restrict out, int fr
     const ChannelSettings& settings = currentSettings(0);
     Voice& voice = voices_[0];
     NoiseSource noise;
-    for (int i = 0; i < frames; ++i) {
+    for (int i = 0; i < frames;) {
+        if (record.gate == 1.0f) {
+            // A held note cannot end within the stretch. The sources of a run
+            // of samples are worked out before their shaping: neither half
+            // touches what the other keeps, so each sample comes out as in
+            // one go, and each loop is short enough for the processor to work
+            // on several samples at once.
+            const int run = std::min(frames - i, kRunLength);
+            VoiceSource sources[kRunLength];
+            for (int j = 0; j < run; ++j) {
+                sources[j] = voiceSource<Math>(record, settings, voice, noise);
+            }
+            for (int j = 0; j < run; ++j) {
+                out[i + j] = 0.0f + shapeVoice(record, settings, voice, sources[j]);
+            }
+            i += run;
+            continue;
+        }
         // An idle voice computes nothing: LFOs, noise, filters and the low cut
         // stand still, and the oscillators wait in their start states. Only a
         // note on wakes it, and none comes within a stretch.
-        if (record.gate != 1.0f && voice.ampEnv.level() <= 0.0f) {
+        if (voice.ampEnv.level() <= 0.0f) {
             voice.enterIdle();
             record.glide = 0.0f;
             std::fill(out + i, out + frames, 0.0f);
             return;
         }
-        out[i] = 0.0f + voiceSample<Math>(record, settings, voice, noise);
+        out[i] = 0.0f + shapeVoice(record, settings, voice,
+                                   voiceSource<Math>(record, settings, voice, noise));
+        ++i;
     }
 }
 
 template <class Math>
-float SynthEngine::voiceSample(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                               NoiseSource& noise) noexcept {
+[[gnu::always_inline]] inline SynthEngine::VoiceSource
+SynthEngine::voiceSource(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                         NoiseSource& noise) noexcept {
     using namespace render_detail;
     const ChannelSettings::Derived& derived = settings.derived();
 
@@ -137,21 +157,29 @@ float SynthEngine::voiceSample(ChannelRecord& record, const ChannelSettings& set
         mix = -kMixLimit;
     }
 
-    mix = LowCut::apply(record, mix, derived.lowCut);
+    return {LowCut::apply(record, mix, derived.lowCut), sums.cutoffMod, sums.ampMod};
+}
 
+[[gnu::always_inline]] inline float SynthEngine::shapeVoice(const ChannelRecord& record,
+                                                            const ChannelSettings& settings,
+                                                            Voice& voice,
+                                                            const VoiceSource& source) noexcept {
+    using namespace render_detail;
+    const ChannelSettings::Derived& derived = settings.derived();
     const float filterLevel =
         voice.filterEnv.step(record.gate, derived.filterSlopes, settings[kSustainFilter]);
     // No lower limit: every term is 0 or above for knobs in 0..1.
     float cutoff = filterLevel * settings[kFilterEnvAmount] +
-                   note * settings[kKeyFollow] * kMidiValueScale + settings[kCutoff] +
-                   sums.cutoffMod;
+                   record.note * settings[kKeyFollow] * kMidiValueScale + settings[kCutoff] +
+                   source.cutoffMod;
     if (cutoff > 1.0f) {
         cutoff = 1.0f;
     }
+    float mix = source.mix;
     voice.filter.process(mix, cutoff, settings[kResonance], derived.filterType, rate_.ladder());
 
     const float ampLevel = voice.ampEnv.step(record.gate, derived.ampSlopes, settings[kSustainAmp]);
-    float x = ampLevel * mix * sums.ampMod;
+    float x = ampLevel * mix * source.ampMod;
     x = saturate(x);
     return x * settings[kVolume];
 }
