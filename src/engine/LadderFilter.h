@@ -48,6 +48,9 @@ public:
     // coefficients `tuning` gives for the running rate.
     void process(float& sample, float cutoff, float resonance, long type,
                  const LadderTuning& tuning = referenceTuning) noexcept;
+    // The same for `count` samples in place, each with its own cutoff.
+    void processRun(float* samples, const float* cutoffs, int count, float resonance, long type,
+                    const LadderTuning& tuning) noexcept;
 
     // Whether the state carried from sample to sample is finite.
     bool isFinite() const noexcept {
@@ -73,12 +76,12 @@ private:
     void followCutoff(float cutoff, float resonance, const LadderTuning& tuning) noexcept;
 
     // stage 4 as it was `tuning`'s feedback delay ago: at 44100 Hz its last
-    // value, still at hand.
-    float delayedStage4(const LadderTuning& tuning) const noexcept {
+    // value, `stage4`, still at hand.
+    float delayedStage4(float stage4, const LadderTuning& tuning) const noexcept {
         const int whole = tuning.delaySamples();
         const float fraction = tuning.delayFraction();
         if (whole == 1 && fraction == 0.0f) {
-            return stage4_;
+            return stage4;
         }
         const float newer = history_[(head_ - whole) & (kHistorySize - 1)];
         if (fraction == 0.0f) {
@@ -139,61 +142,84 @@ inline void LadderFilter::followCutoff(float cutoff, float resonance,
 
 inline void LadderFilter::process(float& sample, float cutoff, float resonance, long type,
                                   const LadderTuning& tuning) noexcept {
-    // The coefficients follow the cutoff and the resonance, which mostly hold
-    // still from one sample to the next.
-    if (cutoff != lawCutoff_ || resonance != lawResonance_) {
-        followCutoff(cutoff, resonance, tuning);
-    }
+    processRun(&sample, &cutoff, 1, resonance, type, tuning);
+}
 
-    // Without resonance nothing is fed back (s - 0 * stage4 is s), and the
-    // stages of one sample need not wait for the last stage of the one before.
-    float x = sample;
-    if (feedbackGain_ != 0.0f) {
-        x = sample - feedbackGain_ * delayedStage4(tuning);
-    }
+inline void LadderFilter::processRun(float* samples, const float* cutoffs, int count,
+                                     float resonance, long type,
+                                     const LadderTuning& tuning) noexcept {
+    // The state is worked on in locals: through a run it stays in registers.
+    // Between samples each stage's last value is its value, so the stages'
+    // previous outputs need no locals of their own.
+    float stage1 = stage1_, stage2 = stage2_, stage3 = stage3_, stage4 = stage4_;
+    float lastInput = lastInput_;
+    for (int i = 0; i < count; ++i) {
+        const float cutoff = cutoffs[i];
+        // The coefficients follow the cutoff and the resonance, which mostly
+        // hold still from one sample to the next.
+        if (cutoff != lawCutoff_ || resonance != lawResonance_) {
+            followCutoff(cutoff, resonance, tuning);
+        }
 
-    const float k = stageK_;
-    const float p = stageP_;
-    // Each product with k uses the stage's value from the previous sample.
-    stage1_ = p * (x + lastInput_) - k * stage1_;
-    lastInput_ = x;
-    stage2_ = p * (stage1_ + lastStage1_) - k * stage2_;
-    lastStage1_ = stage1_;
-    stage3_ = p * (stage2_ + lastStage2_) - k * stage3_;
-    lastStage2_ = stage2_;
-    stage4_ = p * (stage3_ + lastStage3_) - k * stage4_;
-    lastStage3_ = stage3_;
+        // Without resonance nothing is fed back (s - 0 * stage4 is s), and
+        // the stages of one sample need not wait for the last stage of the one
+        // before.
+        const float input = samples[i];
+        float x = input;
+        if (feedbackGain_ != 0.0f) {
+            x = input - feedbackGain_ * delayedStage4(stage4, tuning);
+        }
 
-    // x - x^3 / 6 rises only up to its turning points at +-sqrt(2) (where it
-    // reaches +-0.9428); past +-sqrt(6) it changes sign and grows with the cube,
-    // so a loud input at high resonance would feed back ever larger values.
-    // Values inside the turning points, the whole normal range, pass unchanged.
-    if (stage4_ > kCubicTurningPoint) {
-        stage4_ = kCubicTurningPoint;
-    } else if (stage4_ < -kCubicTurningPoint) {
-        stage4_ = -kCubicTurningPoint;
-    }
-    stage4_ = stage4_ - stage4_ * stage4_ * stage4_ * kOneSixth;
-    // At 44100 Hz the feedback takes stage 4 itself. After a change to
-    // another rate the first few feedback values may come from before it.
-    if (!tuning.isReference()) {
-        history_[static_cast<std::size_t>(head_)] = stage4_;
-        head_ = (head_ + 1) & (kHistorySize - 1);
-    }
+        const float k = stageK_;
+        const float p = stageP_;
+        // Each product with k uses the stage's value from the previous sample.
+        const float previous1 = stage1, previous2 = stage2, previous3 = stage3;
+        stage1 = p * (x + lastInput) - k * stage1;
+        lastInput = x;
+        stage2 = p * (stage1 + previous1) - k * stage2;
+        stage3 = p * (stage2 + previous2) - k * stage3;
+        stage4 = p * (stage3 + previous3) - k * stage4;
 
-    switch (type) {
-    case kLowPass:
-        sample = stage4_ * ((resonance + 1.0f - cutoff) * 0.5f + 1.0f);
-        break;
-    case kBandPass:
-        sample = (stage3_ - stage4_) * kBandPassGain * (resonance * 0.5f + 1.0f);
-        break;
-    case kHighPass:
-        sample = (sample - stage4_) * (resonance * 0.5f + 1.0f);
-        break;
-    default:
-        break;
+        // x - x^3 / 6 rises only up to its turning points at +-sqrt(2) (where
+        // it reaches +-0.9428); past +-sqrt(6) it changes sign and grows with
+        // the cube, so a loud input at high resonance would feed back ever
+        // larger values. Values inside the turning points, the whole normal
+        // range, pass unchanged.
+        if (stage4 > kCubicTurningPoint) {
+            stage4 = kCubicTurningPoint;
+        } else if (stage4 < -kCubicTurningPoint) {
+            stage4 = -kCubicTurningPoint;
+        }
+        stage4 = stage4 - stage4 * stage4 * stage4 * kOneSixth;
+        // At 44100 Hz the feedback takes stage 4 itself. After a change to
+        // another rate the first few feedback values may come from before it.
+        if (!tuning.isReference()) {
+            history_[static_cast<std::size_t>(head_)] = stage4;
+            head_ = (head_ + 1) & (kHistorySize - 1);
+        }
+
+        switch (type) {
+        case kLowPass:
+            samples[i] = stage4 * ((resonance + 1.0f - cutoff) * 0.5f + 1.0f);
+            break;
+        case kBandPass:
+            samples[i] = (stage3 - stage4) * kBandPassGain * (resonance * 0.5f + 1.0f);
+            break;
+        case kHighPass:
+            samples[i] = (input - stage4) * (resonance * 0.5f + 1.0f);
+            break;
+        default:
+            break;
+        }
     }
+    stage1_ = stage1;
+    stage2_ = stage2;
+    stage3_ = stage3;
+    stage4_ = stage4;
+    lastInput_ = lastInput;
+    lastStage1_ = stage1;
+    lastStage2_ = stage2;
+    lastStage3_ = stage3;
 }
 
 static_assert(std::bit_cast<std::uint32_t>(LadderFilter::kCutoffBend) == 0x3C23D70Au);

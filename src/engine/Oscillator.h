@@ -16,27 +16,40 @@ class Oscillator {
 public:
     enum Form : long { kSine = 0, kTriangle = 1, kSaw = 2, kRectangle = 3 };
 
-    // One value of the form `form` (round(waveform parameter * 3)). Any other
-    // form number renders nothing and advances nothing. The sine form runs at
-    // twice the frequency asked for; doubling the step is exact, so it is the
-    // step that frequency would give.
+    // `count` values of the form `form` (round(waveform parameter * 3)), each
+    // times `volume` added to its sample of `mix` (which lies `stride` floats
+    // after the one before). Any other form number renders nothing and
+    // advances nothing. The sine form runs at twice the frequency asked for;
+    // doubling the step is exact, so it is the step that frequency would give.
     template <class Math>
-    float render(long form, const PhaseDrive& drive, float pulseWidth) noexcept {
+    void renderRun(long form, const PhaseDrive* drives, const float* pulseWidths, float volume,
+                   float* __restrict mix, int stride, int count) noexcept {
         switch (form) {
-        case kSine: {
-            PhaseDrive doubled = drive;
-            doubled.frequency = 2.0f * drive.frequency;
-            doubled.step = 2.0f * drive.step;
-            return sine_.render<Math>(doubled);
-        }
+        case kSine:
+            for (int j = 0; j < count; ++j) {
+                PhaseDrive doubled = drives[j];
+                doubled.frequency = 2.0f * drives[j].frequency;
+                doubled.step = 2.0f * drives[j].step;
+                mix[j * stride] += sine_.render<Math>(doubled) * volume;
+            }
+            break;
         case kTriangle:
-            return triangle_.render<Math>(drive);
+            for (int j = 0; j < count; ++j) {
+                mix[j * stride] += triangle_.render<Math>(drives[j]) * volume;
+            }
+            break;
         case kSaw:
-            return saw_.render<Math>(drive);
+            for (int j = 0; j < count; ++j) {
+                mix[j * stride] += saw_.render<Math>(drives[j]) * volume;
+            }
+            break;
         case kRectangle:
-            return rectangle_.render<Math>(drive, pulseWidth);
+            for (int j = 0; j < count; ++j) {
+                mix[j * stride] += rectangle_.render<Math>(drives[j], pulseWidths[j]) * volume;
+            }
+            break;
         default:
-            return 0.0f;
+            break;
         }
     }
 

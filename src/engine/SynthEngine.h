@@ -86,11 +86,15 @@ private:
     };
     // Samples a held note renders in each half before the other.
     static constexpr int kRunLength = 32;
+    // Floats from one source's mix to the next one's.
+    static constexpr int kSourceStride = sizeof(VoiceSource) / sizeof(float);
+    // Fills `count` (at most kRunLength) sources.
     template <class Math>
-    VoiceSource voiceSource(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                            NoiseSource& noise) noexcept;
-    float shapeVoice(const ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                     const VoiceSource& source) noexcept;
+    void voiceSources(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                      NoiseSource& noise, VoiceSource* sources, int count) noexcept;
+    // Writes the shaped samples of `count` (at most kRunLength) sources.
+    void shapeVoice(const ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                    const VoiceSource* sources, int count, float* __restrict out) noexcept;
     // The LFOs and the mod envelope, each only while its rate or intensity is
     // above 0.
     static void runModulators(const ChannelRecord& record, const ChannelSettings& settings,

@@ -27,18 +27,11 @@ inline float saturate(float x) noexcept {
     return x * (2.0f + magnitude) / (x * x + magnitude + 1.0f);
 }
 
-// One oscillator's value: its FM amount and the form its switch selects.
-// Inlined, its drive stays in registers.
-template <class Math>
-[[gnu::always_inline]] inline float
-oscillatorValue(Oscillator& oscillator, const ChannelSettings::Oscillator& settings, float& fmSum,
-                float pulseWidth, PhaseDrive& drive) noexcept {
-    fmSum += settings.fmDepth;
-    if (fmSum > 1.0f) {
-        fmSum = 1.0f;
-    }
-    drive.fmAmount = fmSum;
-    return oscillator.render<Math>(settings.form, drive, pulseWidth);
+// An FM amount or a pulse width: the modulation's sum and the knob's share,
+// held at 1.
+inline float limitedSum(float sum, float share) noexcept {
+    const float total = sum + share;
+    return total > 1.0f ? 1.0f : total;
 }
 
 } // namespace tarvolin::render_detail
@@ -84,12 +77,8 @@ template <class Math> void SynthEngine::renderWith(float* __restrict out, int fr
             // on several samples at once.
             const int run = std::min(frames - i, kRunLength);
             VoiceSource sources[kRunLength];
-            for (int j = 0; j < run; ++j) {
-                sources[j] = voiceSource<Math>(record, settings, voice, noise);
-            }
-            for (int j = 0; j < run; ++j) {
-                out[i + j] = 0.0f + shapeVoice(record, settings, voice, sources[j]);
-            }
+            voiceSources<Math>(record, settings, voice, noise, sources, run);
+            shapeVoice(record, settings, voice, sources, run, out + i);
             i += run;
             continue;
         }
@@ -102,86 +91,106 @@ template <class Math> void SynthEngine::renderWith(float* __restrict out, int fr
             std::fill(out + i, out + frames, 0.0f);
             return;
         }
-        out[i] = 0.0f + shapeVoice(record, settings, voice,
-                                   voiceSource<Math>(record, settings, voice, noise));
+        VoiceSource source;
+        voiceSources<Math>(record, settings, voice, noise, &source, 1);
+        shapeVoice(record, settings, voice, &source, 1, out + i);
         ++i;
     }
 }
 
+// Each part of a run's sources runs through the whole run before the next,
+// with its own state: the modulators and the pitches, each oscillator, then
+// the noise and the low cut.
 template <class Math>
-[[gnu::always_inline]] inline SynthEngine::VoiceSource
-SynthEngine::voiceSource(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                         NoiseSource& noise) noexcept {
+[[gnu::always_inline]] inline void
+SynthEngine::voiceSources(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                          NoiseSource& noise, VoiceSource* sources, int count) noexcept {
     using namespace render_detail;
     const ChannelSettings::Derived& derived = settings.derived();
-
-    float pitchOffset = derived.pitchOffset;
-    PitchLaw::glideStep(record.glide, settings[kPortamento] > 0.0f, derived.glideStep, pitchOffset);
-
-    ModulationSums sums;
-    runModulators(record, settings, voice, sums);
-
     const float note = record.note;
     const float halfRate = rate_.halfRate();
-    voice.pitch1.follow<Math>(note + pitchOffset + sums.pitch1, halfRate);
-    voice.pitch2.follow<Math>(derived.tuneOffset2 + note + sums.pitch2 + pitchOffset, halfRate);
-
-    // Each oscillator is frequency-modulated at the other one's frequency, so
-    // each one's step is the other one's modulator step.
     const float smoothing = rate_.incrementSmoothing();
-    PhaseDrive drive1{voice.pitch1.frequency(), voice.pitch1.step(), voice.pitch2.step(), 0.0f,
-                      smoothing};
-    PhaseDrive drive2{voice.pitch2.frequency(), voice.pitch2.step(), voice.pitch1.step(), 0.0f,
-                      smoothing};
-    float mix = 0.0f;
+
+    PhaseDrive drives1[kRunLength];
+    PhaseDrive drives2[kRunLength];
+    float pulseWidths1[kRunLength];
+    float pulseWidths2[kRunLength];
+    for (int j = 0; j < count; ++j) {
+        float pitchOffset = derived.pitchOffset;
+        PitchLaw::glideStep(record.glide, settings[kPortamento] > 0.0f, derived.glideStep,
+                            pitchOffset);
+
+        ModulationSums sums;
+        runModulators(record, settings, voice, sums);
+
+        voice.pitch1.follow<Math>(note + pitchOffset + sums.pitch1, halfRate);
+        voice.pitch2.follow<Math>(derived.tuneOffset2 + note + sums.pitch2 + pitchOffset, halfRate);
+        // Each oscillator is frequency-modulated at the other one's frequency,
+        // so each one's step is the other one's modulator step.
+        drives1[j] = {voice.pitch1.frequency(), voice.pitch1.step(), voice.pitch2.step(),
+                      limitedSum(sums.fm1, derived.osc1.fmDepth), smoothing};
+        drives2[j] = {voice.pitch2.frequency(), voice.pitch2.step(), voice.pitch1.step(),
+                      limitedSum(sums.fm2, derived.osc2.fmDepth), smoothing};
+        pulseWidths1[j] = sums.pw1;
+        pulseWidths2[j] = limitedSum(sums.pw2, settings[kPwAmountOsc2]);
+        sources[j].cutoffMod = sums.cutoffMod;
+        sources[j].ampMod = sums.ampMod;
+        sources[j].mix = 0.0f;
+    }
+
     const float volume1 = settings[kVolumeOsc1];
     if (volume1 > 0.0f) {
-        mix +=
-            oscillatorValue<Math>(voice.osc1, derived.osc1, sums.fm1, sums.pw1, drive1) * volume1;
+        voice.osc1.renderRun<Math>(derived.osc1.form, drives1, pulseWidths1, volume1,
+                                   &sources[0].mix, kSourceStride, count);
     }
     const float volume2 = settings[kVolumeOsc2];
     if (volume2 > 0.0f) {
-        sums.pw2 += settings[kPwAmountOsc2];
-        if (sums.pw2 > 1.0f) {
-            sums.pw2 = 1.0f;
+        voice.osc2.renderRun<Math>(derived.osc2.form, drives2, pulseWidths2, volume2,
+                                   &sources[0].mix, kSourceStride, count);
+    }
+
+    for (int j = 0; j < count; ++j) {
+        float mix = (noise.next(settings[kNoiseVolume]) + sources[j].mix) * 0.5f;
+        if (mix > kMixLimit) {
+            mix = kMixLimit;
+        } else if (mix < -kMixLimit) {
+            mix = -kMixLimit;
         }
-        mix +=
-            oscillatorValue<Math>(voice.osc2, derived.osc2, sums.fm2, sums.pw2, drive2) * volume2;
+        sources[j].mix = LowCut::apply(record, mix, derived.lowCut);
     }
-
-    mix = (noise.next(settings[kNoiseVolume]) + mix) * 0.5f;
-
-    if (mix > kMixLimit) {
-        mix = kMixLimit;
-    } else if (mix < -kMixLimit) {
-        mix = -kMixLimit;
-    }
-
-    return {LowCut::apply(record, mix, derived.lowCut), sums.cutoffMod, sums.ampMod};
 }
 
-[[gnu::always_inline]] inline float SynthEngine::shapeVoice(const ChannelRecord& record,
-                                                            const ChannelSettings& settings,
-                                                            Voice& voice,
-                                                            const VoiceSource& source) noexcept {
+// Each block of the shaping runs through the whole run before the next: the
+// envelopes and the filter keep state apart, so the order within a sample is
+// kept, and each loop keeps its own state in registers.
+[[gnu::always_inline]] inline void
+SynthEngine::shapeVoice(const ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                        const VoiceSource* sources, int count, float* __restrict out) noexcept {
     using namespace render_detail;
     const ChannelSettings::Derived& derived = settings.derived();
-    const float filterLevel =
-        voice.filterEnv.step(record.gate, derived.filterSlopes, settings[kSustainFilter]);
-    // No lower limit: every term is 0 or above for knobs in 0..1.
-    float cutoff = filterLevel * settings[kFilterEnvAmount] +
-                   record.note * settings[kKeyFollow] * kMidiValueScale + settings[kCutoff] +
-                   source.cutoffMod;
-    if (cutoff > 1.0f) {
-        cutoff = 1.0f;
+    float cutoffs[kRunLength];
+    for (int j = 0; j < count; ++j) {
+        const float filterLevel =
+            voice.filterEnv.step(record.gate, derived.filterSlopes, settings[kSustainFilter]);
+        // No lower limit: every term is 0 or above for knobs in 0..1.
+        float cutoff = filterLevel * settings[kFilterEnvAmount] +
+                       record.note * settings[kKeyFollow] * kMidiValueScale + settings[kCutoff] +
+                       sources[j].cutoffMod;
+        if (cutoff > 1.0f) {
+            cutoff = 1.0f;
+        }
+        cutoffs[j] = cutoff;
+        out[j] = sources[j].mix;
     }
-    float mix = source.mix;
-    voice.filter.process(mix, cutoff, settings[kResonance], derived.filterType, rate_.ladder());
-
-    const float ampLevel = voice.ampEnv.step(record.gate, derived.ampSlopes, settings[kSustainAmp]);
-    float x = ampLevel * mix * source.ampMod;
-    x = saturate(x);
-    return x * settings[kVolume];
+    voice.filter.processRun(out, cutoffs, count, settings[kResonance], derived.filterType,
+                            rate_.ladder());
+    for (int j = 0; j < count; ++j) {
+        const float ampLevel =
+            voice.ampEnv.step(record.gate, derived.ampSlopes, settings[kSustainAmp]);
+        float x = ampLevel * out[j] * sources[j].ampMod;
+        x = saturate(x);
+        out[j] = 0.0f + x * settings[kVolume];
+    }
 }
 
 } // namespace tarvolin

@@ -45,7 +45,10 @@ TEST(Oscillator, StartStatesWhenBuiltAndWhenIdle) {
 
     for (long form = 0; form < 4; ++form) {
         for (int i = 0; i < 77; ++i) {
-            osc.render<LibraryMath>(form, drive(300.0f, 0.2f, 500.0f), 0.3f);
+            const PhaseDrive one = drive(300.0f, 0.2f, 500.0f);
+            const float width = 0.3f;
+            float mix = 0.0f;
+            osc.renderRun<LibraryMath>(form, &one, &width, 1.0f, &mix, 1, 1);
         }
     }
     const float lagFeedback = osc.rectangle().feedback2();

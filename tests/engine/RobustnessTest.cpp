@@ -139,7 +139,10 @@ TEST(Robustness, AVoiceWithNonFiniteStateIsResetAtTheNextBlock) {
         voice.filter.process(sample, 0.5f, 0.5f, 0);
     };
     const auto poisonOscillator = [nan](Voice& voice) {
-        voice.osc2.render<LibraryMath>(3, PhaseDrive{nan, nan, 0.0f, 0.0f, 0.1f}, 0.0f);
+        const PhaseDrive drive{nan, nan, 0.0f, 0.0f, 0.1f};
+        const float width = 0.0f;
+        float mix = 0.0f;
+        voice.osc2.renderRun<LibraryMath>(Oscillator::kRectangle, &drive, &width, 1.0f, &mix, 1, 1);
     };
     for (const auto& poison :
          std::initializer_list<std::function<void(Voice&)>>{poisonFilter, poisonOscillator}) {
