@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/ChannelRecord.h"
-
 #include <bit>
 #include <cstdint>
 
@@ -10,8 +8,7 @@ namespace tarvolin {
 // The one-pole high-pass in front of the ladder filter:
 //   y = pole * previous y + gain * (x - previous x),
 // a differentiator whose leak is set by the pole. Besides thinning the sound
-// it removes the constant offset the noise source leaves in the mix. The
-// state lives in the channel's record.
+// it removes the constant offset the noise source leaves in the mix.
 struct LowCut {
     // LOWCUT moves the pole from 0.39995 (a strong high-pass) to 0.99995 (not
     // much more than an offset remover); it never reaches 1, so any constant
@@ -28,10 +25,12 @@ struct LowCut {
     // `referenceSamplesPerSample` (44100 / rate) reference samples per sample.
     static Coefficients coefficients(float setting, double referenceSamplesPerSample) noexcept;
 
-    static float apply(ChannelRecord& record, float x, const Coefficients& filter) noexcept {
-        const float y = filter.pole * record.lowCutState + filter.gain * (x - record.lowCutInput);
-        record.lowCutInput = x;
-        record.lowCutState = y;
+    // One sample; `input` and `state` are the previous input and output,
+    // which the channel's record keeps between runs.
+    static float apply(float& input, float& state, float x, const Coefficients& filter) noexcept {
+        const float y = filter.pole * state + filter.gain * (x - input);
+        input = x;
+        state = y;
         return y;
     }
 };

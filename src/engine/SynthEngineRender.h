@@ -115,10 +115,16 @@ SynthEngine::voiceSources(ChannelRecord& record, const ChannelSettings& settings
     PhaseDrive drives2[kRunLength];
     float pulseWidths1[kRunLength];
     float pulseWidths2[kRunLength];
-    for (int j = 0; j < count; ++j) {
+    // Without LFOs, mod envelope and a glide under way, every sample of the
+    // run asks the same of the oscillators: the first one's answer serves all.
+    const bool portamentoOn = settings[kPortamento] > 0.0f;
+    const bool steady = !(settings[kLfo1Rate] > 0.0f) && !(settings[kLfo2Rate] > 0.0f) &&
+                        !(settings[kModEnvAmount] > 0.0f) &&
+                        !(portamentoOn && record.glide != 0.0f);
+    const int modulated = steady ? 1 : count;
+    for (int j = 0; j < modulated; ++j) {
         float pitchOffset = derived.pitchOffset;
-        PitchLaw::glideStep(record.glide, settings[kPortamento] > 0.0f, derived.glideStep,
-                            pitchOffset);
+        PitchLaw::glideStep(record.glide, portamentoOn, derived.glideStep, pitchOffset);
 
         ModulationSums sums;
         runModulators(record, settings, voice, sums);
@@ -137,6 +143,13 @@ SynthEngine::voiceSources(ChannelRecord& record, const ChannelSettings& settings
         sources[j].ampMod = sums.ampMod;
         sources[j].mix = 0.0f;
     }
+    for (int j = modulated; j < count; ++j) {
+        drives1[j] = drives1[0];
+        drives2[j] = drives2[0];
+        pulseWidths1[j] = pulseWidths1[0];
+        pulseWidths2[j] = pulseWidths2[0];
+        sources[j] = sources[0];
+    }
 
     const float volume1 = settings[kVolumeOsc1];
     if (volume1 > 0.0f) {
@@ -149,6 +162,8 @@ SynthEngine::voiceSources(ChannelRecord& record, const ChannelSettings& settings
                                    &sources[0].mix, kSourceStride, count);
     }
 
+    float lowCutInput = record.lowCutInput;
+    float lowCutState = record.lowCutState;
     for (int j = 0; j < count; ++j) {
         float mix = (noise.next(settings[kNoiseVolume]) + sources[j].mix) * 0.5f;
         if (mix > kMixLimit) {
@@ -156,8 +171,10 @@ SynthEngine::voiceSources(ChannelRecord& record, const ChannelSettings& settings
         } else if (mix < -kMixLimit) {
             mix = -kMixLimit;
         }
-        sources[j].mix = LowCut::apply(record, mix, derived.lowCut);
+        sources[j].mix = LowCut::apply(lowCutInput, lowCutState, mix, derived.lowCut);
     }
+    record.lowCutInput = lowCutInput;
+    record.lowCutState = lowCutState;
 }
 
 // Each block of the shaping runs through the whole run before the next: the

@@ -200,9 +200,9 @@ TEST(SampleRate, LowCutKeepsItsCornerAndTheNoiseItsLevel) {
             const auto gain = [&](float rate) {
                 const LowCut::Coefficients filter =
                     LowCut::coefficients(setting, kReference / static_cast<double>(rate));
-                ChannelRecord record;
+                float input = 0.0f, state = 0.0f;
                 return gainDb(rate, hertz,
-                              [&](float x) { return LowCut::apply(record, x, filter); });
+                              [&](float x) { return LowCut::apply(input, state, x, filter); });
             };
             expectSameAtEveryRate(gain, [&](double value, double reference, float rate) {
                 EXPECT_NEAR(value, reference, 0.5)
