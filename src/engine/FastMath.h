@@ -36,10 +36,37 @@ struct FastMath {
         const double value = (reduced.quadrant & 1) != 0 ? sine(reduced.r) : cosine(reduced.r);
         return static_cast<float>(((reduced.quadrant + 1) & 2) != 0 ? -value : value);
     }
-    // Both at once, as the saw and the rectangle need them of one angle.
+    // Both at once, as the saw needs them of one angle.
     static SineAndCosine sinCos(float x) noexcept {
-        const Pair pair = exactSinCos(x);
-        return {static_cast<float>(pair.sine), static_cast<float>(pair.cosine)};
+        const double d = x;
+        if (!(std::fabs(d) < kLargestReduced)) {
+            // drifted phases, infinities and NaN
+            return {static_cast<float>(std::sin(d)), static_cast<float>(std::cos(d))};
+        }
+        const Reduced reduced = reduce(x);
+        return turned(sine(reduced.r), cosine(reduced.r), reduced.quadrant);
+    }
+
+    struct TwoSinesAndCosines {
+        SineAndCosine first;
+        SineAndCosine second;
+    };
+    // Of two angles, as the rectangle needs them of its two branches: worked
+    // out side by side in the two halves of one register, each exactly as
+    // sinCos would.
+    static TwoSinesAndCosines sinCosPair(float a, float b) noexcept {
+        const double first = a;
+        const double second = b;
+        if (!(std::fabs(first) < kLargestReduced && std::fabs(second) < kLargestReduced)) {
+            return {sinCos(a), sinCos(b)};
+        }
+        const Double2 d = {first, second};
+        const Double2 q = roundToWhole(d * kTwoOverPi);
+        const Double2 r = d - q * kHalfPi;
+        const Double2 s = sine(r);
+        const Double2 c = cosine(r);
+        return {turned(s[0], c[0], static_cast<std::int64_t>(q[0]) & 3),
+                turned(s[1], c[1], static_cast<std::int64_t>(q[1]) & 3)};
     }
 
     // 2^x for the pitch law's exponents (a few octaves either way).
@@ -50,22 +77,24 @@ struct FastMath {
         }
         // 2^x = 2^n * 2^r with n whole and |r| <= 1/2; 2^r = e^(r ln 2) by its
         // series, which at |r ln 2| <= 0.35 reaches double precision by the
-        // twelfth power.
+        // twelfth power. Summed in groups, so that the products need not wait
+        // for each other.
         const double whole = roundToWhole(d);
         const double t = (d - whole) * kLn2;
-        double series = 1.0 / 479001600.0;
-        for (const double coefficient : kExpSeries) {
-            series = series * t + coefficient;
-        }
+        const double t2 = t * t;
+        const double t4 = t2 * t2;
+        const double t8 = t4 * t4;
+        const double group0 = (1.0 + t) + t2 * (1.0 / 2 + t * (1.0 / 6));
+        const double group1 = (1.0 / 24 + t * (1.0 / 120)) + t2 * (1.0 / 720 + t * (1.0 / 5040));
+        const double group2 =
+            (1.0 / 40320 + t * (1.0 / 362880)) + t2 * (1.0 / 3628800 + t * (1.0 / 39916800));
+        const double series = group0 + t4 * group1 + t8 * (group2 + t4 * (1.0 / 479001600));
         const auto exponent = static_cast<std::int64_t>(whole) + 1023;
         return static_cast<float>(series * std::bit_cast<double>(exponent << 52));
     }
 
 private:
-    struct Pair {
-        double sine;
-        double cosine;
-    };
+    using Double2 = double __attribute__((vector_size(16)));
 
     struct Reduced {
         double r;
@@ -85,40 +114,35 @@ private:
     // in ten thousand round to the nearest float. Summed in pairs of terms
     // rather than one after the other, so that the products do not wait for
     // each other.
-    static double sine(double r) noexcept {
-        const double r2 = r * r;
-        const double r4 = r2 * r2;
-        const double low = -1.0 / 6 + r2 * (1.0 / 120);
-        const double middle = -1.0 / 5040 + r2 * (1.0 / 362880);
-        const double high = r4 * (-1.0 / 39916800);
+    // Written once for a double and for two side by side.
+    template <class Real> static Real sine(Real r) noexcept {
+        const Real r2 = r * r;
+        const Real r4 = r2 * r2;
+        const Real low = -1.0 / 6 + r2 * (1.0 / 120);
+        const Real middle = -1.0 / 5040 + r2 * (1.0 / 362880);
+        const Real high = r4 * (-1.0 / 39916800);
         return r + (r * r2) * (low + r4 * (middle + high));
     }
-    static double cosine(double r) noexcept {
-        const double r2 = r * r;
-        const double r4 = r2 * r2;
-        const double low = 1.0 + r2 * -0.5;
-        const double middle = 1.0 / 24 + r2 * (-1.0 / 720);
-        const double high = 1.0 / 40320 + r2 * (-1.0 / 3628800);
+    template <class Real> static Real cosine(Real r) noexcept {
+        const Real r2 = r * r;
+        const Real r4 = r2 * r2;
+        const Real low = 1.0 + r2 * -0.5;
+        const Real middle = 1.0 / 24 + r2 * (-1.0 / 720);
+        const Real high = 1.0 / 40320 + r2 * (-1.0 / 3628800);
         return low + r4 * (middle + r4 * high);
     }
 
-    static Pair exactSinCos(float x) noexcept {
-        const double d = x;
-        if (!(std::fabs(d) < kLargestReduced)) {
-            return {std::sin(d), std::cos(d)}; // drifted phases, infinities and NaN
-        }
-        const Reduced reduced = reduce(x);
-        const double s = sine(reduced.r);
-        const double c = cosine(reduced.r);
-        switch (reduced.quadrant) {
+    // sin and cos of q pi/2 + r from those of r.
+    static SineAndCosine turned(double s, double c, std::int64_t quadrant) noexcept {
+        switch (quadrant) {
         case 0:
-            return {s, c};
+            return {static_cast<float>(s), static_cast<float>(c)};
         case 1:
-            return {c, -s};
+            return {static_cast<float>(c), static_cast<float>(-s)};
         case 2:
-            return {-s, -c};
+            return {static_cast<float>(-s), static_cast<float>(-c)};
         default:
-            return {-c, s};
+            return {static_cast<float>(-c), static_cast<float>(s)};
         }
     }
 
@@ -127,14 +151,9 @@ private:
     // Beyond this q pi/2 is no longer exact enough.
     static constexpr double kLargestReduced = 1e6;
     static constexpr double kLn2 = 0.69314718055994530942;
-    // 1/11!, 1/10!, ..., 1/1!, 1/0!
-    static constexpr double kExpSeries[] = {
-        1.0 / 39916800, 1.0 / 3628800, 1.0 / 362880, 1.0 / 40320, 1.0 / 5040, 1.0 / 720,
-        1.0 / 120,      1.0 / 24,      1.0 / 6,      0.5,         1.0,        1.0};
-
     // Nearest whole number by the classic 1.5 * 2^52 addition, which needs no
     // library call on any target; |x| < 2^51.
-    static double roundToWhole(double x) noexcept {
+    template <class Real> static Real roundToWhole(Real x) noexcept {
         constexpr double kShift = 6755399441055744.0;
         return (x + kShift) - kShift;
     }

@@ -23,6 +23,8 @@ struct LfoTables {
     Table triangle{};
     Table saw{};
     Table rectangle{};
+    // By waveform number, 0 to 3.
+    const Table* byWaveform[4] = {&sine, &triangle, &saw, &rectangle};
 
 private:
     LfoTables() noexcept;

@@ -16,6 +16,14 @@ struct LibraryMath {
     static float cos(float x) noexcept { return std::cos(x); }
     static float exp2(float x) noexcept { return std::exp2(x); }
     static SineAndCosine sinCos(float x) noexcept { return {std::sin(x), std::cos(x)}; }
+
+    struct TwoSinesAndCosines {
+        SineAndCosine first;
+        SineAndCosine second;
+    };
+    static TwoSinesAndCosines sinCosPair(float a, float b) noexcept {
+        return {sinCos(a), sinCos(b)};
+    }
 };
 
 } // namespace tarvolin

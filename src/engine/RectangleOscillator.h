@@ -22,12 +22,14 @@ public:
         front_.advance<Math>(drive);
         const float phase = front_.phase();
 
-        const auto lead = Math::sinCos(phase + amount * feedback1_);
+        const auto branches = Math::sinCosPair(phase + amount * feedback1_,
+                                               (1.0f - pulseWidth) * OscillatorFront::kHalfRange +
+                                                   amount * feedback2_ + phase);
+        const auto lead = branches.first;
         const float lead1 = lead.cosine + kSineShare * lead.sine;
         feedback1_ = kLeadFeedbackShare * (feedback1_ + lead.cosine);
 
-        const auto lag = Math::sinCos((1.0f - pulseWidth) * OscillatorFront::kHalfRange +
-                                      amount * feedback2_ + phase);
+        const auto lag = branches.second;
         const float lag2 = lag.cosine + kSineShare * lag.sine;
         feedback2_ = kLagFeedbackShare * (feedback2_ + lag.cosine);
 

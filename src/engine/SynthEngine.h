@@ -86,6 +86,8 @@ private:
     };
     // Samples a held note renders in each half before the other.
     static constexpr int kRunLength = 32;
+    static int soundingRun(const ChannelRecord& record, const ChannelSettings& settings,
+                           const Voice& voice, int most) noexcept;
     // Floats from one source's mix to the next one's.
     static constexpr int kSourceStride = sizeof(VoiceSource) / sizeof(float);
     // Fills `count` (at most kRunLength) sources.

@@ -69,33 +69,47 @@ template <class Math> void SynthEngine::renderWith(float* __restrict out, int fr
     Voice& voice = voices_[0];
     NoiseSource noise;
     for (int i = 0; i < frames;) {
-        if (record.gate == 1.0f) {
-            // A held note cannot end within the stretch. The sources of a run
-            // of samples are worked out before their shaping: neither half
-            // touches what the other keeps, so each sample comes out as in
-            // one go, and each loop is short enough for the processor to work
-            // on several samples at once.
-            const int run = std::min(frames - i, kRunLength);
-            VoiceSource sources[kRunLength];
-            voiceSources<Math>(record, settings, voice, noise, sources, run);
-            shapeVoice(record, settings, voice, sources, run, out + i);
-            i += run;
-            continue;
-        }
-        // An idle voice computes nothing: LFOs, noise, filters and the low cut
-        // stand still, and the oscillators wait in their start states. Only a
-        // note on wakes it, and none comes within a stretch.
-        if (voice.ampEnv.level() <= 0.0f) {
+        const int run = soundingRun(record, settings, voice, std::min(frames - i, kRunLength));
+        if (run == 0) {
+            // An idle voice computes nothing: LFOs, noise, filters and the low
+            // cut stand still, and the oscillators wait in their start states.
+            // Only a note on wakes it, and none comes within a stretch.
             voice.enterIdle();
             record.glide = 0.0f;
             std::fill(out + i, out + frames, 0.0f);
             return;
         }
-        VoiceSource source;
-        voiceSources<Math>(record, settings, voice, noise, &source, 1);
-        shapeVoice(record, settings, voice, &source, 1, out + i);
-        ++i;
+        // The sources of a run of samples are worked out before their
+        // shaping: neither half touches what the other keeps, so each sample
+        // comes out as in one go, and each loop is short enough for the
+        // processor to work on several samples at once.
+        VoiceSource sources[kRunLength];
+        voiceSources<Math>(record, settings, voice, noise, sources, run);
+        shapeVoice(record, settings, voice, sources, run, out + i);
+        i += run;
     }
+}
+
+// A voice sounds while its gate is held or its amp envelope is above 0: how
+// many of the next `most` samples it sounds for, found on a copy of the
+// envelope.
+inline int SynthEngine::soundingRun(const ChannelRecord& record, const ChannelSettings& settings,
+                                    const Voice& voice, int most) noexcept {
+    if (record.gate == 1.0f) {
+        return most;
+    }
+    // Falling by at most the release slope a sample, a level well above that
+    // many slopes sounds throughout.
+    Envelope envelope = voice.ampEnv;
+    if (envelope.level() > 2.0f * static_cast<float>(most) * settings.derived().ampSlopes.release) {
+        return most;
+    }
+    int sounding = 0;
+    while (sounding < most && envelope.level() > 0.0f) {
+        envelope.step(record.gate, settings.derived().ampSlopes, settings[kSustainAmp]);
+        ++sounding;
+    }
+    return sounding;
 }
 
 // Each part of a run's sources runs through the whole run before the next,

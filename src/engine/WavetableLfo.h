@@ -49,16 +49,8 @@ public:
 
 private:
     const LfoTables::Table& tableFor(long waveform) const noexcept {
-        switch (waveform) {
-        case kSine:
-            return tables_->sine;
-        case kTriangle:
-            return tables_->triangle;
-        case kSaw:
-            return tables_->saw;
-        default:
-            return tables_->rectangle;
-        }
+        const long chosen = waveform >= kSine && waveform < kRectangle ? waveform : kRectangle;
+        return *tables_->byWaveform[chosen];
     }
 
     std::uint32_t phase_ = 0;
