@@ -182,5 +182,51 @@ TEST_F(SynthEngineTest, IdleVoiceResetsItsOscillatorsAndFreezesEverythingElse) {
     EXPECT_EQ(voice().filter.stage4(), stage4);
 }
 
+// The engine renders a stretch in runs, each part of the voice through a whole
+// run before the next; a sample at a time must give the same samples, to the
+// bit, held and released, with every modulator and the glide running.
+TEST(SynthEngineStretches, RenderAStretchAsSampleBySample) {
+    const auto setUp = [](SynthEngine& engine) {
+        for (ParameterIndex index : {kLfo1Rate, kLfo2Rate, kModEnvAmount, kPortamento, kResonance,
+                                     kFmAmountOsc1, kFmAmountOsc2, kNoiseVolume, kReleaseAmp}) {
+            test::setParam(engine, index, 0.6f);
+        }
+        test::setParam(engine, kWaveformOsc1, 1.0f);
+        test::setParam(engine, kWaveformOsc2, 2.0f / 3.0f);
+        test::setParam(engine, kCutoff, 0.4f);
+    };
+    const auto play = [&](bool inStretches) {
+        auto engine = test::makeEngine();
+        setUp(*engine);
+        NoiseSource::setSeed(7);
+        std::vector<float> samples(20000);
+        const int events[] = {0, 3000, 7001, 13000, 20000};
+        for (int e = 0; e + 1 < 5; ++e) {
+            // 40, legato into 52, its release, and 76 from silence.
+            if (e == 2) {
+                engine->noteOff(52, 0);
+            } else {
+                engine->noteOn(40 + 12 * e, 0);
+            }
+            float* start = samples.data() + events[e];
+            const int length = events[e + 1] - events[e];
+            if (inStretches) {
+                engine->render(start, length);
+            } else {
+                for (int i = 0; i < length; ++i) {
+                    start[i] = 0.0f;
+                    engine->renderSample(start[i]);
+                }
+            }
+        }
+        return samples;
+    };
+    const std::vector<float> stretched = play(true);
+    EXPECT_EQ(stretched, play(false));
+    EXPECT_NE(stretched[9500], 0.0f);  // in the release
+    EXPECT_EQ(stretched[12999], 0.0f); // idle
+    EXPECT_NE(stretched.back(), 0.0f);
+}
+
 } // namespace
 } // namespace tarvolin
