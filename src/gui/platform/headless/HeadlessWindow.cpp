@@ -49,8 +49,11 @@ std::unique_ptr<Window> createChildWindow(void* parentWindow, const char* classN
     if (parentWindow == nullptr || !headlessClassRegistered(className)) {
         return nullptr;
     }
-    return std::make_unique<HeadlessWindow>(*static_cast<HeadlessHost*>(parentWindow), className,
-                                            width, height, client);
+    auto& host = *static_cast<HeadlessHost*>(parentWindow);
+    if (host.refusesChildWindows()) {
+        return nullptr;
+    }
+    return std::make_unique<HeadlessWindow>(host, className, width, height, client);
 }
 
 HeadlessWindow::HeadlessWindow(HeadlessHost& host, const char* className, int width, int height,
