@@ -31,7 +31,11 @@ VstIntPtr VSTCALLBACK RecordingHost::hostCallback(AEffect* effect, VstInt32 opco
     if (activeHost == nullptr) {
         return 0;
     }
-    activeHost->recorded.push_back({effect, opcode, index, value, ptr, opt});
+    const HostRequest request{effect, opcode, index, value, ptr, opt};
+    activeHost->recorded.push_back(request);
+    if (activeHost->onRequest) {
+        activeHost->onRequest(request);
+    }
     return opcode == audioMasterVersion ? activeHost->versionAnswer : activeHost->defaultAnswer;
 }
 

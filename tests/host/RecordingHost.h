@@ -37,6 +37,8 @@ public:
     VstIntPtr versionAnswer = 2400;
     // Answer to every other request.
     VstIntPtr defaultAnswer = 0;
+    // Runs after each request is recorded: a host acting on what it hears.
+    std::function<void(const HostRequest&)> onRequest;
 
 private:
     static VstIntPtr VSTCALLBACK hostCallback(AEffect* effect, VstInt32 opcode, VstInt32 index,

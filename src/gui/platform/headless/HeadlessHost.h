@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <deque>
-#include <initializer_list>
+#include <vector>
 
 namespace tarvolin::platform {
 
@@ -33,7 +33,7 @@ public:
     // States taken one after the other. A poll of the buttons answers the
     // current state and moves on to the next, so the first state is the one
     // at the click and the location read after a poll is the next state's.
-    void scriptMouse(std::initializer_list<MouseState> states);
+    void scriptMouse(const std::vector<MouseState>& states);
 
     void advanceClock(std::uint32_t milliseconds) { clock += milliseconds; }
     // How far the clock moves on at each poll of the buttons, as time passes in a drag.
@@ -44,6 +44,8 @@ public:
 
     // The child window most recently made inside this host and still alive.
     HeadlessWindow* child() const { return currentChild; }
+    // Child windows made inside this host and not destroyed yet.
+    int childCount() const { return children; }
     int buttonPolls() const { return polls; }
 
     virtual Point mouseLocation() const;
@@ -63,6 +65,7 @@ private:
     int polls = 0;
     bool refusing = false;
     HeadlessWindow* currentChild = nullptr;
+    int children = 0;
 };
 
 } // namespace tarvolin::platform

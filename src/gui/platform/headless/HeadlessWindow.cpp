@@ -60,10 +60,12 @@ HeadlessWindow::HeadlessWindow(HeadlessHost& host, const char* className, int wi
                                WindowClient& client)
     : host(host), className(className), client(&client), content(width, height) {
     host.currentChild = this;
+    ++host.children;
 }
 
 HeadlessWindow::~HeadlessWindow() {
     client = nullptr;
+    --host.children;
     if (host.currentChild == this) {
         host.currentChild = nullptr;
     }
