@@ -2,13 +2,13 @@
 
 #include "ChunkFile.h"
 #include "DemoTune.h"
+#include "EditorPhoto.h"
 #include "HostCallback.h"
-#include "ParameterNames.h"
+#include "InstanceSetup.h"
 #include "ProgressBar.h"
 #include "RenderError.h"
 #include "RenderSession.h"
 #include "WavWriter.h"
-#include "engine/ParameterIndex.h"
 
 #include <cstdio>
 #include <optional>
@@ -33,75 +33,8 @@ void checkRecord(const AEffect& effect, const std::filesystem::path& module) {
     }
 }
 
-void selectProgram(const host::PluginInstance& plugin, int program) {
-    const int count = plugin.record()->numPrograms;
-    if (program >= count) {
-        throw RenderError("--program " + std::to_string(program) +
-                          " does not exist; the module has " + std::to_string(count) +
-                          " programs, numbered from 0");
-    }
-    plugin.dispatch(effSetProgram, 0, program);
-}
-
-ParameterNames parameterNames(const host::PluginInstance& plugin) {
-    std::vector<std::string> names;
-    for (int i = 0; i < plugin.record()->numParams; ++i) {
-        names.push_back(plugin.parameterName(i));
-    }
-    return ParameterNames(std::move(names));
-}
-
-int soundParameter(const ParameterNames& names, const std::string& key) {
-    const int index = names.indexOf(key);
-    if (index == kChannel) {
-        throw RenderError("--set " + key + ": the channel is chosen with --channel");
-    }
-    if (index == kSaveData) {
-        throw RenderError("--set " + key + ": parameter 51 starts the tune export, not a sound");
-    }
-    return index;
-}
-
-// The instrument shows one channel's parameters at a time, chosen by parameter 50.
-void applySettings(const host::PluginInstance& plugin,
-                   const std::vector<ParameterSetting>& settings, int channel) {
-    if (settings.empty()) {
-        return;
-    }
-    const ParameterNames names = parameterNames(plugin);
-    std::vector<int> indices;
-    for (const ParameterSetting& setting : settings) {
-        indices.push_back(soundParameter(names, setting.key));
-    }
-    const auto selectChannel = [&plugin](int number) {
-        plugin.setParameter(kChannel, static_cast<float>(number) / (kNumChannels - 1));
-    };
-    // Setup leaves channel 0 current: construction, program loads and chunks all restore it.
-    if (channel != 0) {
-        selectChannel(channel);
-    }
-    for (std::size_t i = 0; i < settings.size(); ++i) {
-        plugin.setParameter(indices[i], settings[i].value);
-    }
-    if (channel != 0) {
-        // A switch leaves the selector value behind in the slot of the channel it
-        // left; selecting channel 0 once more clears that, so a saved chunk shows
-        // only the changes asked for.
-        selectChannel(0);
-        selectChannel(0);
-    }
-}
-
-} // namespace
-
-void render(const Options& options) {
-    const Score score =
-        options.midiFile ? scoreFromSong(readMidiFile(*options.midiFile)) : demoScore();
-    std::optional<std::vector<unsigned char>> chunk;
-    if (options.loadChunk) {
-        chunk = readChunkFile(*options.loadChunk);
-    }
-
+void renderAudio(const Options& options, const Score& score,
+                 const std::optional<std::vector<unsigned char>>& chunk) {
     const host::PluginModule module(options.module.string());
     if (!module.isLoaded()) {
         throw RenderError(module.error());
@@ -111,17 +44,7 @@ void render(const Options& options) {
         throw RenderError(options.module.string() + " made no instance of its plug-in");
     }
     checkRecord(*plugin.record(), options.module);
-
-    plugin.dispatch(effOpen);
-    plugin.dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(kSampleRate));
-    plugin.dispatch(effSetBlockSize, 0, options.blockSize);
-    if (options.program) {
-        selectProgram(plugin, *options.program);
-    }
-    if (chunk) {
-        loadChunk(plugin, *chunk, *options.loadChunk);
-    }
-    applySettings(plugin, options.settings, options.channel);
+    prepareInstance(plugin, options, chunk);
 
     WavWriter wav(options.output, options.format, kSampleRate);
     ProgressBar progress(stderr, score.lengthSamples, kSampleRate);
@@ -136,6 +59,25 @@ void render(const Options& options) {
     plugin.close();
     std::printf("tarvolin-render: wrote %s (%.2f s)\n", options.output.c_str(),
                 static_cast<double>(frames) / kSampleRate);
+}
+
+} // namespace
+
+void render(const Options& options) {
+    std::optional<std::vector<unsigned char>> chunk;
+    if (options.loadChunk) {
+        chunk = readChunkFile(*options.loadChunk);
+    }
+    std::optional<Score> score;
+    if (options.renderAudio) {
+        score = options.midiFile ? scoreFromSong(readMidiFile(*options.midiFile)) : demoScore();
+    }
+    if (options.editorPicture) {
+        photographEditor(options, chunk);
+    }
+    if (score) {
+        renderAudio(options, *score, chunk);
+    }
 }
 
 } // namespace tarvolin::render
