@@ -40,10 +40,6 @@ void GuiEditorBase::idle() {
     }
 }
 
-void GuiEditorBase::setParameter(VstInt32 /*index*/, float /*value*/) {
-    requestUpdate();
-}
-
 void GuiEditorBase::redrawAll() {
     if (frame != nullptr) {
         frame->drawView(nullptr);

@@ -30,10 +30,6 @@ public:
     // The pending update, then the frame's refresh pass.
     void idle() override;
 
-    // The effect stored a parameter value. This may run on the audio thread
-    // while the user-interface thread opens, draws or closes the editor, so it
-    // only asks for an update, which the next idle performs.
-    virtual void setParameter(VstInt32 index, float value);
     // Draws the whole frame at once.
     virtual void redrawAll();
 

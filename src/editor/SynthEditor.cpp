@@ -210,7 +210,7 @@ void SynthEditor::controlChanged(DrawContext& context, Control& control) {
     control.refresh(context);
 }
 
-GuiEditorBase* createSynthEditor(EffectBaseExt& effect) noexcept {
+EditorInterface* createSynthEditor(EffectBaseExt& effect) noexcept {
     try {
         return new SynthEditor(&effect);
     } catch (const std::bad_alloc&) {

@@ -51,6 +51,6 @@ private:
 
 // Makes the instrument's editor, which attaches itself to the effect; null
 // when there is no memory for it.
-GuiEditorBase* createSynthEditor(EffectBaseExt& effect) noexcept;
+EditorInterface* createSynthEditor(EffectBaseExt& effect) noexcept;
 
 } // namespace tarvolin

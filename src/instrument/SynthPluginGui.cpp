@@ -1,6 +1,6 @@
 #include "instrument/SynthPluginGui.h"
 
-#include "editor/GuiEditorBase.h"
+#include "shell/EditorInterface.h"
 #include "shell/ModuleState.h"
 
 namespace tarvolin {
@@ -13,21 +13,21 @@ SynthPluginGui::SynthPluginGui(audioMasterCallback hostCallback, EditorMaker mak
     : SynthPlugin(hostCallback) {
     setUniqueId(kUniqueId);
     if (makeEditor != nullptr) {
-        guiEditor = makeEditor(*this);
-        if (guiEditor == nullptr) {
+        ownEditor = makeEditor(*this);
+        if (ownEditor == nullptr) {
             outOfMemory = true;
         }
     }
 }
 
 SynthPluginGui::~SynthPluginGui() {
-    delete guiEditor;
+    delete ownEditor;
 }
 
 void SynthPluginGui::setChannelParameter(int channel, VstInt32 index, float value) {
     SynthPlugin::setChannelParameter(channel, index, value);
-    if (guiEditor != nullptr) {
-        guiEditor->setParameter(index, value);
+    if (ownEditor != nullptr) {
+        ownEditor->setParameter(index, value);
     }
 }
 

@@ -4,7 +4,7 @@
 
 namespace tarvolin {
 
-class GuiEditorBase;
+class EditorInterface;
 
 // The instrument as hosts receive it: the instrument with its identity, and
 // the layer its editor attaches to. Every value the instrument stores is
@@ -13,7 +13,7 @@ class SynthPluginGui : public SynthPlugin {
 public:
     // Makes the editor for the effect, which attaches itself; null when there
     // is no memory for it.
-    using EditorMaker = GuiEditorBase* (*)(EffectBaseExt& effect) noexcept;
+    using EditorMaker = EditorInterface* (*)(EffectBaseExt& effect) noexcept;
 
     // Without a maker the instrument has no editor: the module it lives in has
     // no window system to show one in.
@@ -25,7 +25,7 @@ protected:
     void setChannelParameter(int channel, VstInt32 index, float value) override;
 
 private:
-    GuiEditorBase* guiEditor = nullptr;
+    EditorInterface* ownEditor = nullptr;
 };
 
 } // namespace tarvolin

@@ -64,8 +64,8 @@ const int kConstructionOrder[] = {0,  28, 29, 30, 31, 34, 35, 36, 37, 14, 15, 33
 class EditorLayout : public ::testing::Test {
 protected:
     testing::RecordingHost recorder;
-    SynthPluginGui plugin{testing::RecordingHost::callback(), &createSynthEditor};
     platform::HeadlessHost window;
+    SynthPluginGui plugin{testing::RecordingHost::callback(), &createSynthEditor};
 
     VstIntPtr dispatch(VstInt32 opcode, void* ptr = nullptr) {
         return plugin.dispatcher(opcode, 0, 0, ptr, 0.0f);

@@ -21,8 +21,9 @@ const host::PluginModule& headlessModule();
 class EditorSession {
 public:
     RecordingHost recorder;
-    host::PluginInstance plugin{headlessModule(), RecordingHost::callback()};
+    // Outlives the instance, as a host's window outlives the editor in it.
     platform::HeadlessHost window;
+    host::PluginInstance plugin{headlessModule(), RecordingHost::callback()};
 
     // effEditOpen in the host window, then the paint a real window would ask
     // for; answers what effEditOpen answered.

@@ -41,8 +41,8 @@ protected:
     }
 
     RecordingHost recorder;
-    host::PluginInstance plugin{testing::builtModule(), RecordingHost::callback()};
     test::HostWindow host{kLeft, kTop, 676, 345};
+    host::PluginInstance plugin{testing::builtModule(), RecordingHost::callback()};
 };
 
 TEST_F(EditorInWindow, LooksExactlyLikeTheHeadlessEditor) {

@@ -36,6 +36,8 @@ void photographEditor(const Options& options,
     if (!module.isLoaded()) {
         throw RenderError(module.error());
     }
+    // The window outlives the instance, whose editor lives in it.
+    platform::HeadlessHost window;
     host::PluginInstance plugin(module, hostCallback);
     if (!plugin.isOpen()) {
         throw RenderError(name + " made no instance of its plug-in");
@@ -57,7 +59,6 @@ void photographEditor(const Options& options,
     prepareInstance(plugin, options, chunk);
     selectChannel(plugin, options.channel);
 
-    platform::HeadlessHost window;
     if (plugin.dispatch(effEditOpen, 0, 0, &window) != 1 || window.child() == nullptr) {
         throw RenderError(name + " did not open its editor");
     }
