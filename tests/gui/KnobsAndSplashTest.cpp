@@ -1,5 +1,5 @@
-// Edge cases of the strip knob and the splash view that the editor's own
-// pictures cannot show.
+// Edge cases of the knobs and the splash view that the editor's own pictures
+// cannot show.
 
 #include "TestViews.h"
 
@@ -74,6 +74,27 @@ TEST_F(InFrame, StripRowsBeyondItsEndShowTheBackground) {
     }
     knob->setValue(std::numeric_limits<float>::quiet_NaN());
     EXPECT_EQ(knob->frameTop(), 0);
+}
+
+TEST(RotaryKnob, HandleStaysOnTheArcForEveryValue) {
+    Bitmap* handle = pictureOf(PixelBuffer(10, 10, Red));
+    // A margin of half the handle, 5, and a radius of 20: the minimum at the
+    // lower left, the maximum at the lower right.
+    RotaryKnob knob({0, 0, 50, 50}, nullptr, 1, nullptr, handle, {});
+    handle->forget();
+    const auto cornerAt = [&knob](float value) {
+        knob.setValue(value);
+        Point corner;
+        knob.handlePointForValue(corner);
+        return corner;
+    };
+    EXPECT_EQ(cornerAt(0.0f), Point(10, 39));
+    EXPECT_EQ(cornerAt(1.0f), Point(39, 39));
+    EXPECT_EQ(cornerAt(-3.0f), Point(10, 39));
+    EXPECT_EQ(cornerAt(7.0f), Point(39, 39));
+    EXPECT_EQ(cornerAt(std::numeric_limits<float>::quiet_NaN()), Point(10, 39));
+    knob.setMax(0.0f);
+    EXPECT_EQ(cornerAt(0.0f), Point(10, 39));
 }
 
 TEST_F(InFrame, SplashOpensOverTheFrameAndClosesWhereItWas) {
