@@ -49,6 +49,18 @@ void* operator new(std::size_t size) {
 void* operator new[](std::size_t size) {
     return allocate(size);
 }
+// The forms that answer null instead of throwing go the same way, so that what
+// is refused is refused to them too.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
 void operator delete(void* memory) noexcept {
     std::free(memory);
 }
