@@ -96,14 +96,5 @@ TEST(EditorFaults, AHostClosingTheEditorWhileAKnobTracksEndsTheDrag) {
     }
 }
 
-TEST(EditorFaults, AHostClosingTheEditorWhenAToggleIsClickedIsNoProblem) {
-    EditorSession session;
-    ASSERT_EQ(session.open(), 1);
-    closeOn(session, audioMasterAutomate);
-    session.click({222, 26});
-    EXPECT_EQ(session.window.childCount(), 0);
-    EXPECT_EQ(session.plugin.getParameter(22), 1.0f);
-}
-
 } // namespace
 } // namespace tarvolin

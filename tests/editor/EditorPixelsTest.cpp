@@ -78,15 +78,6 @@ TEST(EditorPixels, AnotherChannelsHostileValuesStayInsideTheirPictures) {
             << "parameter " << shown.index << " at " << shown.value;
     }
     expectBackgroundElsewhere(session.pixels());
-
-    // Reached by switching channels while open, the controls show the same again.
-    session.plugin.setParameter(50, 0.0f);
-    session.idle();
-    session.plugin.setParameter(50, 7.0f / 15.0f);
-    session.idle();
-    for (const Shown& shown : kSecondSet) {
-        EXPECT_EQ(imageOf(session.pixels(), shown.index), shown.image) << shown.index;
-    }
 }
 
 } // namespace

@@ -97,24 +97,6 @@ TEST(RotaryKnob, HandleStaysOnTheArcForEveryValue) {
     EXPECT_EQ(cornerAt(0.0f), Point(10, 39));
 }
 
-TEST_F(InFrame, SplashOpensOverTheFrameAndClosesWhereItWas) {
-    Bitmap* picture = pictureOf(PixelBuffer(8, 8, Cyan));
-    test::RecordingListener listener;
-    auto* splash = new SplashView({0, 0, 4, 4}, &listener, 53, picture, {10, 10, 18, 18}, {});
-    picture->forget();
-    frame->addView(splash);
-    host.child()->paint();
-    press({2, 2});
-    EXPECT_TRUE(splash->isShowing());
-    EXPECT_EQ(splash->getSize(), Rect(10, 10, 18, 18));
-    EXPECT_EQ(at(12, 12), Cyan);
-    press({12, 12});
-    EXPECT_FALSE(splash->isShowing());
-    EXPECT_EQ(splash->getSize(), Rect(0, 0, 4, 4));
-    EXPECT_EQ(at(12, 12), Yellow);
-    EXPECT_EQ(listener.values, (std::vector<float>{1.0f, 0.0f}));
-}
-
 TEST_F(InFrame, SplashThatCannotBeModalOrHasNoPictureStaysClosed) {
     Bitmap* picture = pictureOf(PixelBuffer(8, 8, Cyan));
     Bitmap* missing = pictureOf(PixelBuffer());

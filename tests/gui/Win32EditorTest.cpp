@@ -75,7 +75,11 @@ TEST_F(EditorInWindow, AClickTurnsAKnobAndTellsTheHostOnce) {
     ASSERT_NE(SetCursorPos(kLeft + 487, kTop + 187), 0);
     sendButton(MOUSEEVENTF_LEFTDOWN);
     sendButton(MOUSEEVENTF_LEFTUP);
-    test::paintAndDispatch(host.handle());
+    // The click reaches the window through the message queue, in its own time.
+    for (int wait = 0; wait < 200 && recorder.requestsWith(audioMasterAutomate).empty(); ++wait) {
+        test::paintAndDispatch(host.handle());
+        Sleep(10);
+    }
 
     EXPECT_NEAR(plugin.getParameter(14), 1.0f - 0.125f * 4.0f / 3.0f, 1e-6f);
     const auto automations = recorder.requestsWith(audioMasterAutomate);
