@@ -51,6 +51,8 @@ protected:
 
 private:
     Bitmap* bitmap;
+    // Kept as given: drawing reads from the picture's left edge, and drawing
+    // and the mouse go by positionCount (the editor passes the same number).
     Point backgroundOffset;
     int imageCount;
     int imageHeight;
