@@ -12,3 +12,8 @@ if(TARVOLIN_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(tarvolin_settings INTERFACE -fsanitize=address,undefined)
 endif()
+
+if(TARVOLIN_SANITIZE_THREAD)
+    target_compile_options(tarvolin_settings INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+    target_link_options(tarvolin_settings INTERFACE -fsanitize=thread)
+endif()

@@ -13,6 +13,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 cmake --workflow --preset native
 cmake --workflow --preset sanitize
+cmake --workflow --preset tsan
 # The Windows GUI tests open real windows, and compare them with the scene the
 # native build drew; Wine needs a display for them.
 xvfb-run -a cmake --workflow --preset win32

@@ -21,10 +21,10 @@ float loadRelaxed(float& slot) {
 } // namespace
 
 ParameterStore::ParameterStore(SynthEngine& engine, ProgramRecord& program)
-    : engine(engine), program(&program) {}
+    : engine(engine), currentProgram(&program) {}
 
 void ParameterStore::setProgram(ProgramRecord& newProgram) {
-    program.store(&newProgram, std::memory_order_relaxed);
+    currentProgram.store(&newProgram, std::memory_order_relaxed);
 }
 
 void ParameterStore::store(int channel, int index, float value) {
@@ -34,8 +34,7 @@ void ParameterStore::store(int channel, int index, float value) {
     storeQuietly(channel, index, value);
     if (index == kNoNoteOff) {
         // The program keeps this switch as a whole number; the engine the raw value.
-        storeRelaxed(program.load(std::memory_order_relaxed)->params[channel][index],
-                     roundToWhole(value));
+        storeRelaxed(program().params[channel][index], roundToWhole(value));
     }
     last.store(index, std::memory_order_relaxed);
 }
@@ -44,7 +43,7 @@ void ParameterStore::storeQuietly(int channel, int index, float value) {
     if (!isInTable(channel, index)) {
         return;
     }
-    storeRelaxed(program.load(std::memory_order_relaxed)->params[channel][index], value);
+    storeRelaxed(program().params[channel][index], value);
     engine.setParameter(channel, index, value);
 }
 
@@ -56,7 +55,7 @@ float ParameterStore::programValue(int channel, int index) const {
     if (!isInTable(channel, index)) {
         return 0.0f;
     }
-    return loadRelaxed(program.load(std::memory_order_relaxed)->params[channel][index]);
+    return loadRelaxed(program().params[channel][index]);
 }
 
 void ParameterStore::selectChannel(int channel) {

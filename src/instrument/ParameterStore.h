@@ -23,6 +23,8 @@ public:
 
     // The record stores write into from now on: the program just selected.
     void setProgram(ProgramRecord& program);
+    // The current program, safe to ask for on any thread.
+    ProgramRecord& program() const { return *currentProgram.load(std::memory_order_relaxed); }
 
     // Stores index 0..51 of a channel as given, in the engine and the program
     // (where index 49 is kept as a whole number), and makes it the last
@@ -47,7 +49,7 @@ private:
     }
 
     SynthEngine& engine;
-    std::atomic<ProgramRecord*> program;
+    std::atomic<ProgramRecord*> currentProgram;
     std::atomic<int> current{0};
     std::atomic<int> last{0};
 };
