@@ -189,8 +189,10 @@ void SynthPlugin::resume() {
 
 VstInt32 SynthPlugin::processEvents(VstEvents* events) {
     previousEventTime = 0.0f;
+    // The host's list runs on past the two entries the record declares.
+    VstEvent* const* const list = events->events;
     for (VstInt32 i = 0; i < events->numEvents; ++i) {
-        const VstEvent* event = events->events[i];
+        const VstEvent* event = list[i];
         if (event == nullptr || event->type != kVstMidiType) {
             continue;
         }
