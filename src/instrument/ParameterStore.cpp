@@ -14,10 +14,6 @@ void storeRelaxed(float& slot, float value) {
     std::atomic_ref<float>(slot).store(value, std::memory_order_relaxed);
 }
 
-float loadRelaxed(float& slot) {
-    return std::atomic_ref<float>(slot).load(std::memory_order_relaxed);
-}
-
 } // namespace
 
 ParameterStore::ParameterStore(SynthEngine& engine, ProgramRecord& program)
@@ -49,13 +45,6 @@ void ParameterStore::storeQuietly(int channel, int index, float value) {
 
 float ParameterStore::value(int channel, int index) const {
     return engine.parameter(channel, index);
-}
-
-float ParameterStore::programValue(int channel, int index) const {
-    if (!isInTable(channel, index)) {
-        return 0.0f;
-    }
-    return loadRelaxed(program().params[channel][index]);
 }
 
 void ParameterStore::selectChannel(int channel) {
