@@ -49,8 +49,9 @@ VstIntPtr PluginInstance::sendEvents(std::span<const VstMidiEvent> events) const
     list->numEvents = static_cast<VstInt32>(events.size());
     list->reserved = 0;
     std::vector<VstMidiEvent> copies(events.begin(), events.end());
+    VstEvent** const slots = list->events;
     for (std::size_t i = 0; i < copies.size(); ++i) {
-        list->events[i] = reinterpret_cast<VstEvent*>(&copies[i]);
+        slots[i] = reinterpret_cast<VstEvent*>(&copies[i]);
     }
     return dispatch(effProcessEvents, 0, 0, list);
 }
