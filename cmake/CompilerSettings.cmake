@@ -13,3 +13,16 @@ if(TARVOLIN_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(tarvolin_settings INTERFACE -fsanitize=address,undefined)
 endif()
+
+if(TARVOLIN_SANITIZE_THREAD)
+    target_compile_options(tarvolin_settings INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+    target_link_options(tarvolin_settings INTERFACE -fsanitize=thread)
+endif()
+
+# Every library carries the fuzzer's coverage instrumentation; only the fuzz
+# targets link libFuzzer's driver.
+if(TARVOLIN_FUZZ)
+    target_compile_options(tarvolin_settings INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(tarvolin_settings INTERFACE -fsanitize=address,undefined)
+endif()

@@ -208,6 +208,7 @@ FONT_TAGLINE = font("LiberationSans-Bold", 9)
 
 TITLE_SPACING = 1.4   # extra pixels between letters of section titles
 TITLE_SPACING_TIGHT = 0.5
+ROTATED_SPACING = 0.6  # between the letters of the upright position names
 
 
 def vertical_gradient(size, top, bottom):
@@ -277,9 +278,12 @@ class Labels:
     def rotated(self, anchor_xy, text, fnt, fill, bg):
         """Text reading upwards; anchor_xy is the bottom centre of the column."""
         l, t, r, b = fnt.getbbox(text, anchor="ls")
-        tile = Image.new("RGB", (r - l + 2, b - t + 2), bg)
-        ImageDraw.Draw(tile).text((1 - l, 1 - t), text, font=fnt, fill=fill,
-                                  anchor="ls")
+        # a little air between the letters keeps thin ones (the "il" of
+        # "Filter") apart at this size
+        width = int(math.ceil(spaced_text_width(text, fnt, ROTATED_SPACING)))
+        tile = Image.new("RGB", (width + 2, b - t + 2), bg)
+        draw_spaced_text(ImageDraw.Draw(tile), (1 - l, 1 - t), text, fnt, fill,
+                         ROTATED_SPACING)
         tile = tile.rotate(90, expand=True)
         ascent = -t
         # the baseline becomes the right side of the column; centre the

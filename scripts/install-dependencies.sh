@@ -8,6 +8,7 @@ native_packages=(
     libgtest-dev googletest libbenchmark-dev
     libsndfile1-dev
     libpng-dev libfreetype-dev libfontconfig-dev fonts-liberation
+    clang libclang-rt-14-dev
 )
 windows_packages=(
     g++-mingw-w64-i686-posix mingw-w64-i686-dev

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the three configurations and runs every test: native Linux, the same
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer, and the 32-bit
-# Windows DLL with its Windows test programs under Wine.
+# Builds every configuration and runs every test: native Linux, the same
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer and under
+# ThreadSanitizer, short runs of the fuzz targets, and the 32-bit Windows DLL
+# with its Windows test programs under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 cmake --workflow --preset native
 cmake --workflow --preset sanitize
+cmake --workflow --preset tsan
+# A few thousand inputs for each fuzz target; scripts/fuzz.sh runs them longer.
+cmake --workflow --preset fuzz
 # The Windows GUI tests open real windows, and compare them with the scene the
 # native build drew; Wine needs a display for them.
 xvfb-run -a cmake --workflow --preset win32

@@ -6,6 +6,8 @@
 #include "gui/FrameEditor.h"
 #include "gui/MouseButtons.h"
 
+#include <memory>
+
 namespace tarvolin {
 
 namespace {
@@ -52,14 +54,29 @@ void Control::trackMouse(DrawContext& context, Point& where) {
         }
         return;
     }
+    // The listener and the tracking idle both reach the host, which may close
+    // the editor meanwhile; then the frame, this control and the context's
+    // window are gone and the loop ends without touching them.
+    const Frame* frame = getParentFrame();
+    const std::weak_ptr<const void> frameAlive =
+        frame != nullptr ? frame->lifetime() : std::weak_ptr<const void>();
+    const auto frameGone = [frame, &frameAlive] {
+        return frame != nullptr && frameAlive.expired();
+    };
     // The first pass uses the click position itself.
     do {
         setValue(valueAt(where));
         if (differsFromDrawn()) {
             notifyListener(context);
+            if (frameGone()) {
+                return;
+            }
         }
         where = context.getMouseLocation();
         trackingIdle();
+        if (frameGone()) {
+            return;
+        }
     } while (context.getMouseButtons() != 0);
 }
 

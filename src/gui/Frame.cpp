@@ -140,6 +140,10 @@ bool Frame::removeView(View* view) {
     return true;
 }
 
+View* Frame::getView(int index) const {
+    return index >= 0 && index < viewCount ? views[index] : nullptr;
+}
+
 bool Frame::containsView(const View* view) const {
     return view != nullptr &&
            std::find(views.get(), views.get() + viewCount, view) != views.get() + viewCount;

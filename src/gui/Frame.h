@@ -33,6 +33,8 @@ public:
     virtual bool removeView(View* view);
     bool containsView(const View* view) const;
     int getViewCount() const { return viewCount; }
+    // The views in the order they were added; null outside 0..count - 1.
+    View* getView(int index) const;
 
     // Refused while another modal view is set; null clears it.
     bool setModalView(View* view);
@@ -51,6 +53,12 @@ public:
     // Own-window mode: asks the host for its window, optionally at a new place,
     // or brings it to the front when it is open already.
     bool open(const Point* position = nullptr);
+
+    // Expires when the frame is destroyed. Code that calls out of the toolkit
+    // from inside a click (a listener reaching the host, a tracking loop
+    // letting the host idle) checks it afterwards: the host may have closed
+    // the editor meanwhile, and then nothing of the frame may be touched.
+    std::weak_ptr<const void> lifetime() const { return alive; }
 
     FrameEditor* getEditor() const { return editor; }
     void* getParentWindow() const { return parentWindow; }
@@ -80,6 +88,7 @@ private:
     std::unique_ptr<platform::Window> childWindow;
     bool ownWindowMode = false;
     VstWindow windowRequest{};
+    std::shared_ptr<const int> alive = std::make_shared<const int>(0);
 };
 
 } // namespace tarvolin

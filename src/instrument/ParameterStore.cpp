@@ -14,17 +14,13 @@ void storeRelaxed(float& slot, float value) {
     std::atomic_ref<float>(slot).store(value, std::memory_order_relaxed);
 }
 
-float loadRelaxed(float& slot) {
-    return std::atomic_ref<float>(slot).load(std::memory_order_relaxed);
-}
-
 } // namespace
 
 ParameterStore::ParameterStore(SynthEngine& engine, ProgramRecord& program)
-    : engine(engine), program(&program) {}
+    : engine(engine), currentProgram(&program) {}
 
 void ParameterStore::setProgram(ProgramRecord& newProgram) {
-    program.store(&newProgram, std::memory_order_relaxed);
+    currentProgram.store(&newProgram, std::memory_order_relaxed);
 }
 
 void ParameterStore::store(int channel, int index, float value) {
@@ -34,8 +30,7 @@ void ParameterStore::store(int channel, int index, float value) {
     storeQuietly(channel, index, value);
     if (index == kNoNoteOff) {
         // The program keeps this switch as a whole number; the engine the raw value.
-        storeRelaxed(program.load(std::memory_order_relaxed)->params[channel][index],
-                     roundToWhole(value));
+        storeRelaxed(program().params[channel][index], roundToWhole(value));
     }
     last.store(index, std::memory_order_relaxed);
 }
@@ -44,19 +39,12 @@ void ParameterStore::storeQuietly(int channel, int index, float value) {
     if (!isInTable(channel, index)) {
         return;
     }
-    storeRelaxed(program.load(std::memory_order_relaxed)->params[channel][index], value);
+    storeRelaxed(program().params[channel][index], value);
     engine.setParameter(channel, index, value);
 }
 
 float ParameterStore::value(int channel, int index) const {
     return engine.parameter(channel, index);
-}
-
-float ParameterStore::programValue(int channel, int index) const {
-    if (!isInTable(channel, index)) {
-        return 0.0f;
-    }
-    return loadRelaxed(program.load(std::memory_order_relaxed)->params[channel][index]);
 }
 
 void ParameterStore::selectChannel(int channel) {

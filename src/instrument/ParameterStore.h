@@ -1,13 +1,13 @@
 #pragma once
 
 #include "engine/ParameterIndex.h"
+#include "instrument/ProgramRecord.h"
 
 #include <atomic>
 
 namespace tarvolin {
 
 class SynthEngine;
-struct ProgramRecord;
 
 // Every channel's parameter values, which live twice: in the current program,
 // the record hosts save, and in the engine, which renders them. Beside them the
@@ -23,6 +23,8 @@ public:
 
     // The record stores write into from now on: the program just selected.
     void setProgram(ProgramRecord& program);
+    // The current program, safe to ask for on any thread.
+    ProgramRecord& program() const { return *currentProgram.load(std::memory_order_relaxed); }
 
     // Stores index 0..51 of a channel as given, in the engine and the program
     // (where index 49 is kept as a whole number), and makes it the last
@@ -33,8 +35,17 @@ public:
     void storeQuietly(int channel, int index, float value);
     // The engine's copy, as stored; 0 for anything outside the table.
     float value(int channel, int index) const;
-    // The program's copy, where index 49 differs.
-    float programValue(int channel, int index) const;
+    // The program's copy, where index 49 differs. Inline on purpose: the
+    // 32-bit calling convention returns floats through the x87 stack, which
+    // quiets signalling NaNs, and a program applied from a chunk must keep
+    // the host's bytes.
+    float programValue(int channel, int index) const {
+        if (!isInTable(channel, index)) {
+            return 0.0f;
+        }
+        return std::atomic_ref<float>(program().params[channel][index])
+            .load(std::memory_order_relaxed);
+    }
 
     int currentChannel() const { return current.load(std::memory_order_relaxed); }
     // Makes channel the one hosts and the editor see, held within 0..15.
@@ -47,7 +58,7 @@ private:
     }
 
     SynthEngine& engine;
-    std::atomic<ProgramRecord*> program;
+    std::atomic<ProgramRecord*> currentProgram;
     std::atomic<int> current{0};
     std::atomic<int> last{0};
 };

@@ -2,6 +2,7 @@
 
 #include "instrument/ParameterTable.h"
 
+#include <atomic>
 #include <cstring>
 
 namespace tarvolin {
@@ -17,6 +18,29 @@ ProgramRecord ProgramRecord::makeDefault() {
     record.controllerMap[42] = kResonance;
     record.setName("default");
     return record;
+}
+
+namespace {
+
+template <typename Value> void copyRelaxed(Value& to, const Value& from) {
+    // A relaxed load does not write; atomic_ref just cannot name a const object yet.
+    const Value value =
+        std::atomic_ref<Value>(const_cast<Value&>(from)).load(std::memory_order_relaxed);
+    std::atomic_ref<Value>(to).store(value, std::memory_order_relaxed);
+}
+
+} // namespace
+
+void ProgramRecord::assign(const ProgramRecord& other) {
+    for (int c = 0; c < kNumChannels; ++c) {
+        for (int i = 0; i < kNumParameters; ++i) {
+            copyRelaxed(params[c][i], other.params[c][i]);
+        }
+    }
+    for (int k = 0; k < kControllerMapSize; ++k) {
+        copyRelaxed(controllerMap[k], other.controllerMap[k]);
+    }
+    std::memcpy(name, other.name, sizeof name);
 }
 
 void ProgramRecord::setName(const char* text) {

@@ -24,6 +24,11 @@ struct ProgramRecord {
     // bound to cutoff and resonance, named "default".
     static ProgramRecord makeDefault();
 
+    // Takes over another record's contents. The audio thread reads and writes
+    // the current program's values and bindings meanwhile (MIDI controllers
+    // and learning), so each of them moves as one 32-bit access.
+    void assign(const ProgramRecord& other);
+
     // Copies a name, keeping at most 23 characters and the terminator.
     void setName(const char* text);
     // Writes the name, at most 23 characters and a terminator, even when a

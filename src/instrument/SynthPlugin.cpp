@@ -125,16 +125,17 @@ void SynthPlugin::setProgram(VstInt32 program) {
         return;
     }
     currentProgram = program;
-    ProgramRecord& record = programs[program];
-    parameters.setProgram(record);
+    parameters.setProgram(programs[program]);
+    // Other threads may store into the record while it is applied, so its
+    // values are read one atomic access at a time.
     for (int c = 0; c < kNumChannels; ++c) {
         for (int i = 0; i < kReloadedParameters; ++i) {
-            setChannelParameter(c, i, record.params[c][i]);
+            setChannelParameter(c, i, parameters.programValue(c, i));
         }
         // The channel selector and the export switch are stored without acting
         // on them: mid-load they would re-select a channel or start an export.
         for (int i = kChannel; i < kNumParameters; ++i) {
-            parameters.storeQuietly(c, i, record.params[c][i]);
+            parameters.storeQuietly(c, i, parameters.programValue(c, i));
         }
     }
 }
@@ -159,7 +160,7 @@ bool SynthPlugin::copyProgram(VstInt32 destination) {
     if (destination < 0 || destination >= kNumPrograms) {
         return false;
     }
-    programs[destination] = currentProgramRecord();
+    programs[destination].assign(currentProgramRecord());
     return true;
 }
 
@@ -175,7 +176,9 @@ VstInt32 SynthPlugin::setChunk(void* data, VstInt32 byteSize, bool /*isPreset*/)
     }
     // Kept byte for byte: the engine limits what it computes with, and names
     // are read within their field.
-    std::memcpy(&currentProgramRecord(), data, kProgramRecordSize);
+    ProgramRecord restored;
+    std::memcpy(&restored, data, kProgramRecordSize);
+    currentProgramRecord().assign(restored);
     setProgram(currentProgram);
     return 1;
 }
@@ -197,8 +200,10 @@ void SynthPlugin::setSampleRate(float newSampleRate) {
 
 VstInt32 SynthPlugin::processEvents(VstEvents* events) {
     previousEventTime = 0.0f;
+    // The host's list runs on past the two entries the record declares.
+    VstEvent* const* const list = events->events;
     for (VstInt32 i = 0; i < events->numEvents; ++i) {
-        const VstEvent* event = events->events[i];
+        const VstEvent* event = list[i];
         if (event == nullptr || event->type != kVstMidiType) {
             continue;
         }

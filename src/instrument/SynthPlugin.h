@@ -53,7 +53,7 @@ protected:
     // Layers above follow the values by overriding it.
     virtual void setChannelParameter(int channel, VstInt32 index, float value);
 
-    ProgramRecord& currentProgramRecord() { return programs[currentProgram]; }
+    ProgramRecord& currentProgramRecord() { return parameters.program(); }
 
 private:
     void switchChannel(float value);

@@ -4,11 +4,28 @@
 
 namespace tarvolin {
 
+class EditorInterface;
+
 // The instrument as hosts receive it: the instrument with its identity, and
-// the layer its editor attaches to.
+// the layer its editor attaches to. Every value the instrument stores is
+// passed on to the editor, whichever thread stores it.
 class SynthPluginGui : public SynthPlugin {
 public:
-    explicit SynthPluginGui(audioMasterCallback hostCallback);
+    // Makes the editor for the effect, which attaches itself; null when there
+    // is no memory for it.
+    using EditorMaker = EditorInterface* (*)(EffectBaseExt& effect) noexcept;
+
+    // Without a maker the instrument has no editor: the module it lives in has
+    // no window system to show one in.
+    explicit SynthPluginGui(audioMasterCallback hostCallback, EditorMaker makeEditor = nullptr);
+    // The editor goes first, while the instrument it shows is still whole.
+    ~SynthPluginGui() override;
+
+protected:
+    void setChannelParameter(int channel, VstInt32 index, float value) override;
+
+private:
+    EditorInterface* ownEditor = nullptr;
 };
 
 } // namespace tarvolin

@@ -20,12 +20,13 @@ TuneExport::~TuneExport() {
 
 void TuneExport::setSwitch(float value, const SynthEngine& engine) {
     const int requested = roundToInt(value);
-    if (tuneState != 1 && requested == 1) {
+    const int previous = state();
+    if (previous != 1 && requested == 1) {
         start(engine);
-    } else if (tuneState == 1 && requested == 0) {
+    } else if (previous == 1 && requested == 0) {
         finish();
     }
-    tuneState = requested;
+    tuneState.store(requested, std::memory_order_relaxed);
 }
 
 void TuneExport::start(const SynthEngine& engine) {

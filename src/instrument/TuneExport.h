@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdio>
 
 namespace tarvolin {
@@ -20,14 +21,15 @@ public:
 
     // Runs the switch with a parameter value: rounded, 1 is on and 0 is off.
     void setSwitch(float value, const SynthEngine& engine);
-    int state() const { return tuneState; }
+    // Read on the user-interface thread while another thread may switch it.
+    int state() const { return tuneState.load(std::memory_order_relaxed); }
 
 private:
     void start(const SynthEngine& engine);
     void finish();
 
     std::FILE* tuneFile = nullptr;
-    int tuneState = 0;
+    std::atomic<int> tuneState{0};
 };
 
 } // namespace tarvolin

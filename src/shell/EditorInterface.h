@@ -34,6 +34,10 @@ public:
     }
     virtual void update() {}
     virtual void requestUpdate() { updatePending.store(1, std::memory_order_relaxed); }
+    // The effect stored a parameter value. This may run on the audio thread
+    // while the user-interface thread opens, draws or closes the editor, so it
+    // only asks for an update, which the next idle performs.
+    virtual void setParameter(VstInt32 /*index*/, float /*value*/) { requestUpdate(); }
 
 protected:
     EffectBase* effect;

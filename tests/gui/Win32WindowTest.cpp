@@ -155,6 +155,27 @@ TEST_F(FrameInHostWindow, ButtonWordCarriesTheModifierKeysHeldNow) {
     EXPECT_EQ(window.mouseButtons(), 0);
 }
 
+TEST_F(FrameInHostWindow, SwappedButtonsReadAsTheLogicalOnes) {
+    platform::Window& window = *frame->getPlatformWindow();
+    const auto press = [](DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flags;
+        SendInput(1, &input, sizeof input);
+    };
+    SwapMouseButton(TRUE);
+    // A left hand's main button is the physical right one.
+    press(MOUSEEVENTF_RIGHTDOWN);
+    const int mainButton = window.mouseButtons();
+    press(MOUSEEVENTF_RIGHTUP);
+    press(MOUSEEVENTF_LEFTDOWN);
+    const int otherButton = window.mouseButtons();
+    press(MOUSEEVENTF_LEFTUP);
+    SwapMouseButton(FALSE);
+    EXPECT_EQ(mainButton, ButtonLeft);
+    EXPECT_EQ(otherButton, ButtonRight);
+}
+
 TEST_F(FrameInHostWindow, TickCountFollowsTheClock) {
     const platform::Window& window = *frame->getPlatformWindow();
     const std::uint32_t start = window.tickCount();

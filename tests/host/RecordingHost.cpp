@@ -1,19 +1,21 @@
 #include "RecordingHost.h"
 
+#include <atomic>
+
 namespace tarvolin::testing {
 
 namespace {
-RecordingHost* activeHost = nullptr;
-}
+// Instances may call their host from any thread.
+std::atomic<RecordingHost*> activeHost{nullptr};
+} // namespace
 
 RecordingHost::RecordingHost() {
     activeHost = this;
 }
 
 RecordingHost::~RecordingHost() {
-    if (activeHost == this) {
-        activeHost = nullptr;
-    }
+    RecordingHost* self = this;
+    activeHost.compare_exchange_strong(self, nullptr);
 }
 
 std::vector<HostRequest> RecordingHost::requestsWith(VstInt32 opcode) const {
@@ -28,11 +30,19 @@ std::vector<HostRequest> RecordingHost::requestsWith(VstInt32 opcode) const {
 
 VstIntPtr VSTCALLBACK RecordingHost::hostCallback(AEffect* effect, VstInt32 opcode, VstInt32 index,
                                                   VstIntPtr value, void* ptr, float opt) {
-    if (activeHost == nullptr) {
+    RecordingHost* host = activeHost;
+    if (host == nullptr) {
         return 0;
     }
-    activeHost->recorded.push_back({effect, opcode, index, value, ptr, opt});
-    return opcode == audioMasterVersion ? activeHost->versionAnswer : activeHost->defaultAnswer;
+    const HostRequest request{effect, opcode, index, value, ptr, opt};
+    {
+        const std::lock_guard lock(host->recording);
+        host->recorded.push_back(request);
+    }
+    if (host->onRequest) {
+        host->onRequest(request);
+    }
+    return opcode == audioMasterVersion ? host->versionAnswer : host->defaultAnswer;
 }
 
 } // namespace tarvolin::testing

@@ -3,6 +3,7 @@
 #include "shell/vst2.h"
 
 #include <functional>
+#include <mutex>
 #include <vector>
 
 namespace tarvolin::testing {
@@ -19,7 +20,8 @@ struct HostRequest {
 
 // A host callback that records every request and answers like a VST 2.4 host.
 // The callback is a plain function, so the recording host in scope is found
-// through a single active slot: tests drive one host at a time.
+// through a single active slot: tests drive one host at a time, though from
+// as many threads as they like.
 class RecordingHost {
 public:
     RecordingHost();
@@ -37,11 +39,14 @@ public:
     VstIntPtr versionAnswer = 2400;
     // Answer to every other request.
     VstIntPtr defaultAnswer = 0;
+    // Runs after each request is recorded: a host acting on what it hears.
+    std::function<void(const HostRequest&)> onRequest;
 
 private:
     static VstIntPtr VSTCALLBACK hostCallback(AEffect* effect, VstInt32 opcode, VstInt32 index,
                                               VstIntPtr value, void* ptr, float opt);
 
+    std::mutex recording;
     std::vector<HostRequest> recorded;
 };
 

@@ -4,15 +4,21 @@
 
 namespace tarvolin::testing {
 
+const char* builtModulePath() {
+    return TARVOLIN_MODULE_PATH;
+}
+
 const host::PluginModule& builtModule() {
-    static const host::PluginModule module(TARVOLIN_MODULE_PATH);
+    static const host::PluginModule module(builtModulePath());
     if (!module.isLoaded()) {
         throw std::runtime_error(module.error());
     }
     return module;
 }
 
-TestHost::TestHost() = default;
+TestHost::TestHost() : TestHost(builtModule()) {}
+
+TestHost::TestHost(const host::PluginModule& module) : plugin(module, RecordingHost::callback()) {}
 
 TestHost::Block TestHost::render(int frames) const {
     Block block{std::vector<float>(static_cast<std::size_t>(frames)),

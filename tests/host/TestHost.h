@@ -9,16 +9,19 @@
 
 namespace tarvolin::testing {
 
-// The built module, loaded once per test program as a host loads it.
+// The built module's file, and the module loaded once per test program as a host loads it.
+const char* builtModulePath();
 const host::PluginModule& builtModule();
 
 // A recording host with one instance of the built module.
 class TestHost {
 public:
     TestHost();
+    // An instance of another loaded copy of the module.
+    explicit TestHost(const host::PluginModule& module);
 
     RecordingHost host;
-    host::PluginInstance plugin{builtModule(), RecordingHost::callback()};
+    host::PluginInstance plugin;
 
     // Renders frames samples through processReplacing; both channels are returned.
     struct Block {

@@ -11,6 +11,8 @@ long allocationCount();
 
 // Blocks above this size throw std::bad_alloc until grantEveryBlock.
 void refuseBlocksLargerThan(std::size_t size);
+// Blocks of exactly this size throw std::bad_alloc until grantEveryBlock.
+void refuseBlocksOfSize(std::size_t size);
 void grantEveryBlock();
 
 } // namespace tarvolin::test

@@ -11,9 +11,11 @@ namespace {
 
 const std::filesystem::path kBuiltModule = "/build/Tarvolin.so";
 
+const std::filesystem::path kEditorModule = "/build/TarvolinHeadless.so";
+
 Options parse(std::vector<std::string_view> arguments,
               const std::filesystem::path& defaultModule = kBuiltModule) {
-    return parseOptions(arguments, defaultModule);
+    return parseOptions(arguments, defaultModule, kEditorModule);
 }
 
 TEST(Options, WithoutArgumentsTheDemoGoesToItsOwnFileThroughTheBuiltModule) {
@@ -89,6 +91,13 @@ TEST(Options, BadArgumentsAreRefusedNamingTheOption) {
         {{"--module"}, "--module needs a value"},
         {{"a.mid", "b.mid"}, "one MIDI file at most"},
         {{"-o", "song.mid", "song.mid"}, "would overwrite the MIDI file"},
+        {{"--editor-click", "3,4"}, "give --editor-png FILE too"},
+        {{"--about"}, "give --editor-png FILE too"},
+        {{"--editor-png", "e.png", "--editor-click", "3"}, "--editor-click needs X,Y"},
+        {{"--editor-png", "e.png", "--editor-click", "-3,4"}, "--editor-click needs X,Y"},
+        {{"--editor-png", "e.png", "--editor-click", "3,4x"}, "--editor-click needs X,Y"},
+        {{"--editor-png", "e.png", "--save-chunk", "s.chunk"}, "give --output or a MIDI file"},
+        {{"--about=1", "--editor-png", "e.png"}, "--about takes no value"},
     };
     for (const auto& refused : cases) {
         SCOPED_TRACE(refused.message);
@@ -100,6 +109,27 @@ TEST(Options, BadArgumentsAreRefusedNamingTheOption) {
                 << error.what();
         }
     }
+}
+
+TEST(Options, TheEditorsPictureAloneRendersNoAudio) {
+    const Options picture = parse({"--editor-png=e.png", "--editor-click", "10,20",
+                                   "--editor-click=0,344", "--about", "--channel", "3"});
+    EXPECT_FALSE(picture.renderAudio);
+    EXPECT_EQ(picture.editorPicture, "e.png");
+    EXPECT_EQ(picture.editorModule, kEditorModule);
+    ASSERT_EQ(picture.editorClicks.size(), 2u);
+    EXPECT_EQ(picture.editorClicks[1].x, 0);
+    EXPECT_EQ(picture.editorClicks[1].y, 344);
+    EXPECT_TRUE(picture.openAbout);
+
+    EXPECT_TRUE(parse({"--editor-png", "e.png", "-o", "demo.wav"}).renderAudio);
+    const Options both = parse({"--editor-png", "e.png", "--editor-module", "/x/H.so", "a.mid"});
+    EXPECT_TRUE(both.renderAudio);
+    EXPECT_EQ(both.output, "a.wav");
+    EXPECT_EQ(both.editorModule, "/x/H.so");
+    EXPECT_TRUE(parse({}).renderAudio);
+    const std::vector<std::string_view> withoutEditorModule{"--editor-png", "e.png"};
+    EXPECT_THROW(parseOptions(withoutEditorModule, kBuiltModule, ""), RenderError);
 }
 
 TEST(Options, WithoutABuiltModuleOneMustBeGiven) {

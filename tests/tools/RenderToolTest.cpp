@@ -1,8 +1,10 @@
+#include "../editor/EditorControls.h"
 #include "SmfBuilder.h"
 #include "tarvolin-render/ChunkFile.h"
 #include "tarvolin-render/DemoTune.h"
 
 #include <gtest/gtest.h>
+#include <png.h>
 #include <sndfile.h>
 
 #include <algorithm>
@@ -76,6 +78,28 @@ Wav readWav(const fs::path& path) {
         wav.right.push_back(frames[i + 1]);
     }
     return wav;
+}
+
+std::optional<platform::PixelBuffer> readPng(const fs::path& path) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_file(&image, path.c_str()) == 0) {
+        return std::nullopt;
+    }
+    image.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
+    if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) {
+        return std::nullopt;
+    }
+    const int width = static_cast<int>(image.width);
+    platform::PixelBuffer pixels(width, static_cast<int>(image.height));
+    for (int v = 0; v < pixels.height(); ++v) {
+        for (int h = 0; h < width; ++h) {
+            const png_byte* at = &rgb[(static_cast<std::size_t>(v) * width + h) * 3];
+            pixels.set({h, v}, platform::PixelBuffer::pack({at[0], at[1], at[2], 0}));
+        }
+    }
+    return pixels;
 }
 
 std::int64_t firstSound(const std::vector<float>& samples) {
@@ -302,13 +326,43 @@ TEST_F(RenderTool, BadInputGetsOneLineOnStandardErrorAndNoWav) {
     }
 }
 
+TEST_F(RenderTool, TheEditorsPictureShowsTheSettingsTheClicksAndTheAboutView) {
+    const Outcome result = run({"--editor-png", path("editor.png"), "--channel", "4", "--set",
+                                "LOWCUT=0", "--editor-click", "222,26", "--about"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "tarvolin-render: wrote " + path("editor.png") + "\n");
+    const auto picture = readPng(dir / "editor.png");
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->width(), 676);
+    EXPECT_EQ(picture->height(), 345);
+    EXPECT_EQ(tarvolin::testing::imageOf(*picture, 43), 0);
+    EXPECT_EQ(tarvolin::testing::imageOf(*picture, 22), 1);
+    EXPECT_EQ(tarvolin::testing::pixelsDiffering(*picture, {136, 40, 536, 307},
+                                                 tarvolin::testing::committedPicture(137), {0, 0}),
+              0);
+
+    // The picture the README shows is the one scripts/run.sh makes.
+    ASSERT_EQ(run({"--editor-png", path("defaults.png")}).exitCode, 0);
+    const auto committed = readPng(TARVOLIN_README_PICTURE);
+    ASSERT_TRUE(committed.has_value());
+    EXPECT_EQ(readPng(dir / "defaults.png"), committed);
+
+    const Outcome outside = run({"--editor-png", path("e.png"), "--editor-click", "676,10"});
+    EXPECT_NE(outside.exitCode, 0);
+    EXPECT_NE(outside.err.find("lies outside the 676 by 345 editor"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "e.png"));
+    const Outcome noEditor =
+        run({"--editor-png", path("e.png"), "--editor-module", TARVOLIN_MODULE});
+    EXPECT_NE(noEditor.err.find("has no editor"), std::string::npos) << noEditor.err;
+}
+
 TEST_F(RenderTool, HelpDescribesTheOptions) {
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.err, "");
-    for (const char* option :
-         {"--output", "--module", "--block-size", "--float", "--program", "--load-chunk",
-          "--save-chunk", "--set", "--channel", "--max-tail"}) {
+    for (const char* option : {"--output", "--module", "--block-size", "--float", "--program",
+                               "--load-chunk", "--save-chunk", "--set", "--channel", "--max-tail",
+                               "--editor-png", "--editor-click", "--about", "--editor-module"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
 }

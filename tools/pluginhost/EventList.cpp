@@ -10,8 +10,10 @@ EventList::EventList(std::span<const VstMidiEvent> events) : copies(events.begin
     VstEvents* list = get();
     list->numEvents = static_cast<VstInt32>(copies.size());
     list->reserved = 0;
+    // Written through a pointer: the list runs on past the two entries the record declares.
+    VstEvent** const slots = list->events;
     for (std::size_t i = 0; i < copies.size(); ++i) {
-        list->events[i] = reinterpret_cast<VstEvent*>(&copies[i]);
+        slots[i] = reinterpret_cast<VstEvent*>(&copies[i]);
     }
 }
 

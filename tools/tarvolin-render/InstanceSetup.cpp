@@ -6,7 +6,6 @@
 #include "engine/ParameterIndex.h"
 
 #include <string>
-#include <vector>
 
 namespace tarvolin::render {
 
@@ -52,12 +51,9 @@ void applySettings(const host::PluginInstance& plugin,
     for (const ParameterSetting& setting : settings) {
         indices.push_back(soundParameter(names, setting.key));
     }
-    const auto selectChannel = [&plugin](int number) {
-        plugin.setParameter(kChannel, static_cast<float>(number) / (kNumChannels - 1));
-    };
     // Setup leaves channel 0 current: construction, program loads and chunks all restore it.
     if (channel != 0) {
-        selectChannel(channel);
+        selectChannel(plugin, channel);
     }
     for (std::size_t i = 0; i < settings.size(); ++i) {
         plugin.setParameter(indices[i], settings[i].value);
@@ -66,8 +62,8 @@ void applySettings(const host::PluginInstance& plugin,
         // A switch leaves the selector value behind in the slot of the channel it
         // left; selecting channel 0 once more clears that, so a saved chunk shows
         // only the changes asked for.
-        selectChannel(0);
-        selectChannel(0);
+        selectChannel(plugin, 0);
+        selectChannel(plugin, 0);
     }
 }
 
@@ -87,8 +83,12 @@ void checkRecord(const AEffect& effect, const std::filesystem::path& module, boo
     }
 }
 
+void selectChannel(const host::PluginInstance& plugin, int channel) {
+    plugin.setParameter(kChannel, static_cast<float>(channel) / (kNumChannels - 1));
+}
+
 void prepareInstance(const host::PluginInstance& plugin, const Options& options,
-                     std::optional<std::vector<unsigned char>>& chunk) {
+                     std::optional<std::vector<unsigned char>> chunk) {
     plugin.dispatch(effOpen);
     plugin.dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(options.sampleRate));
     plugin.dispatch(effSetBlockSize, 0, options.blockSize);

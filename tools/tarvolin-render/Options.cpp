@@ -19,6 +19,7 @@ constexpr int kHighestRate = 192000;
 constexpr int kChannels = 16;
 constexpr double kLongestTailSeconds = 3600.0;
 constexpr int kMostRuns = 1000;
+constexpr int kLargestCoordinate = 32767;
 
 [[noreturn]] void refuse(std::string_view option, const std::string& need, std::string_view text) {
     throw RenderError(std::string(option) + " needs " + need + ", not \"" + std::string(text) +
@@ -83,6 +84,17 @@ ParameterSetting parameterSetting(std::string_view text) {
     return {key, static_cast<float>(value)};
 }
 
+EditorClick editorClick(std::string_view text) {
+    const auto comma = text.find(',');
+    EditorClick click{-1, -1};
+    if (comma == std::string_view::npos || !parseWhole(text.substr(0, comma), click.x) ||
+        !parseWhole(text.substr(comma + 1), click.y) || click.x < 0 || click.y < 0 ||
+        click.x > kLargestCoordinate || click.y > kLargestCoordinate) {
+        refuse("--editor-click", "X,Y in the editor's pixels", text);
+    }
+    return click;
+}
+
 using ValueSource = std::function<std::string_view()>;
 
 // Answers false for a name that is not an option.
@@ -112,6 +124,12 @@ bool applyOption(Options& options, std::string_view name, const ValueSource& val
         options.benchRuns = wholeNumber(name, value(), 1, kMostRuns);
     } else if (name == "--pattern") {
         options.benchPattern = benchPatternNamed(value());
+    } else if (name == "--editor-png") {
+        options.editorPicture = fileName(name, value());
+    } else if (name == "--editor-module") {
+        options.editorModule = fileName(name, value());
+    } else if (name == "--editor-click") {
+        options.editorClicks.push_back(editorClick(value()));
     } else if (name == "--max-tail") {
         options.maxTailSeconds = realNumber(name, value(), 0.0, kLongestTailSeconds,
                                             "a number of seconds from 0 to 3600");
@@ -127,6 +145,25 @@ void addMidiFile(Options& options, std::string_view text) {
                           " and " + std::string(text));
     }
     options.midiFile = std::filesystem::path(text);
+}
+
+void checkEditorOptions(Options& options) {
+    if (!options.editorPicture) {
+        if (!options.editorClicks.empty() || options.openAbout) {
+            throw RenderError("--editor-click and --about act on the editor's picture; give "
+                              "--editor-png FILE too");
+        }
+        return;
+    }
+    if (options.editorModule.empty()) {
+        throw RenderError("no module to photograph the editor with: give one with "
+                          "--editor-module PATH");
+    }
+    options.renderAudio = options.midiFile.has_value() || !options.output.empty();
+    if (!options.renderAudio && options.saveChunk) {
+        throw RenderError("--save-chunk stores the state after playing; give --output or a MIDI "
+                          "file too");
+    }
 }
 
 void chooseOutput(Options& options) {
@@ -145,9 +182,11 @@ void chooseOutput(Options& options) {
 } // namespace
 
 Options parseOptions(std::span<const std::string_view> arguments,
-                     const std::filesystem::path& defaultModule) {
+                     const std::filesystem::path& defaultModule,
+                     const std::filesystem::path& defaultEditorModule) {
     Options options;
     options.module = defaultModule;
+    options.editorModule = defaultEditorModule;
     bool onlyFiles = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -162,7 +201,8 @@ Options parseOptions(std::span<const std::string_view> arguments,
         const auto equals = argument.starts_with("--") ? argument.find('=') : argument.npos;
         const std::string_view name = argument.substr(0, equals);
         const bool hasInlineValue = equals != argument.npos;
-        if (name == "-h" || name == "--help" || name == "--float" || name == "--bench") {
+        if (name == "-h" || name == "--help" || name == "--float" || name == "--bench" ||
+            name == "--about") {
             if (hasInlineValue) {
                 throw RenderError(std::string(name) + " takes no value");
             }
@@ -172,6 +212,10 @@ Options parseOptions(std::span<const std::string_view> arguments,
             }
             if (name == "--bench") {
                 options.bench = true;
+                continue;
+            }
+            if (name == "--about") {
+                options.openAbout = true;
                 continue;
             }
             options.help = true;
@@ -193,13 +237,20 @@ Options parseOptions(std::span<const std::string_view> arguments,
     if (options.module.empty()) {
         throw RenderError("no module to load: give one with --module PATH");
     }
-    chooseOutput(options);
+    checkEditorOptions(options);
+    if (options.renderAudio) {
+        chooseOutput(options);
+    }
     return options;
 }
 
-std::string usageText(const std::filesystem::path& defaultModule) {
+std::string usageText(const std::filesystem::path& defaultModule,
+                      const std::filesystem::path& defaultEditorModule) {
     const std::string module =
         defaultModule.empty() ? "required" : "default " + defaultModule.string();
+    const std::string editorModule = defaultEditorModule.empty()
+                                         ? "required for --editor-png"
+                                         : "default " + defaultEditorModule.string();
     return "Usage: tarvolin-render [options] [file.mid]\n"
            "\n"
            "Plays a Standard MIDI File (format 0 or 1), or without one a built-in demo\n"
@@ -234,10 +285,20 @@ std::string usageText(const std::filesystem::path& defaultModule) {
            "      --pattern NAME      without a MIDI file, what --bench plays: phrase (a\n"
            "                          bass line, default), idle (no notes) or tail (one\n"
            "                          short note and its release)\n"
+           "      --editor-png FILE   also write a picture of the editor, showing the\n"
+           "                          settings and the channel chosen with --channel\n"
+           "      --editor-click X,Y  click the editor there before the picture (pixels from\n"
+           "                          its top-left corner); may be repeated\n"
+           "      --about             open the about picture before the picture is taken\n"
+           "      --editor-module PATH  module whose editor opens in a headless window, for\n"
+           "                          the picture (" +
+           editorModule +
+           ")\n"
            "  -h, --help              show this text and exit\n"
            "\n"
            "Settings apply in this order: program, chunk, --set. The demo brings its own\n"
-           "sound; --set changes what the demo leaves alone, such as VOLUME or MASTERPITCH.\n";
+           "sound; --set changes what the demo leaves alone, such as VOLUME or MASTERPITCH.\n"
+           "With --editor-png and neither a MIDI file nor --output, only the picture is made.\n";
 }
 
 } // namespace tarvolin::render

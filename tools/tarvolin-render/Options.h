@@ -19,6 +19,12 @@ struct ParameterSetting {
     float value;
 };
 
+// A click on the editor, in its window's pixels from the top-left corner.
+struct EditorClick {
+    int x;
+    int y;
+};
+
 struct Options {
     bool help = false;
     std::optional<std::filesystem::path> midiFile; // none: the demo tune
@@ -38,13 +44,24 @@ struct Options {
     std::optional<std::filesystem::path> against; // a second module, in turns
     int benchRuns = 7;
     BenchPattern benchPattern = BenchPattern::Phrase;
+    // The editor's picture, taken through a module whose editor opens in a
+    // headless window, after the clicks and optionally with the about view open.
+    std::filesystem::path editorModule;
+    std::optional<std::filesystem::path> editorPicture;
+    std::vector<EditorClick> editorClicks;
+    bool openAbout = false;
+    // False when the editor's picture is all that was asked for.
+    bool renderAudio = true;
 };
 
 // Reads the arguments after the program name. Anything unacceptable throws a
-// RenderError naming the option. Empty defaultModule: --module is required.
+// RenderError naming the option. Empty defaultModule: --module is required;
+// empty defaultEditorModule: --editor-png needs --editor-module.
 Options parseOptions(std::span<const std::string_view> arguments,
-                     const std::filesystem::path& defaultModule);
+                     const std::filesystem::path& defaultModule,
+                     const std::filesystem::path& defaultEditorModule = {});
 
-std::string usageText(const std::filesystem::path& defaultModule);
+std::string usageText(const std::filesystem::path& defaultModule,
+                      const std::filesystem::path& defaultEditorModule = {});
 
 } // namespace tarvolin::render

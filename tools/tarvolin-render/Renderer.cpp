@@ -2,6 +2,7 @@
 
 #include "ChunkFile.h"
 #include "DemoTune.h"
+#include "EditorPhoto.h"
 #include "HostCallback.h"
 #include "InstanceSetup.h"
 #include "ProgressBar.h"
@@ -16,15 +17,11 @@
 
 namespace tarvolin::render {
 
-void render(const Options& options) {
-    const int rate = options.sampleRate;
-    const Score score =
-        options.midiFile ? scoreFromSong(readMidiFile(*options.midiFile), rate) : demoScore(rate);
-    std::optional<std::vector<unsigned char>> chunk;
-    if (options.loadChunk) {
-        chunk = readChunkFile(*options.loadChunk);
-    }
+namespace {
 
+void renderAudio(const Options& options, const Score& score,
+                 const std::optional<std::vector<unsigned char>>& chunk) {
+    const int rate = options.sampleRate;
     const host::PluginModule module(options.module.string());
     if (!module.isLoaded()) {
         throw RenderError(module.error());
@@ -51,6 +48,27 @@ void render(const Options& options) {
     plugin.close();
     std::printf("tarvolin-render: wrote %s (%.2f s)\n", options.output.c_str(),
                 static_cast<double>(frames) / rate);
+}
+
+} // namespace
+
+void render(const Options& options) {
+    std::optional<std::vector<unsigned char>> chunk;
+    if (options.loadChunk) {
+        chunk = readChunkFile(*options.loadChunk);
+    }
+    std::optional<Score> score;
+    if (options.renderAudio) {
+        const int rate = options.sampleRate;
+        score = options.midiFile ? scoreFromSong(readMidiFile(*options.midiFile), rate)
+                                 : demoScore(rate);
+    }
+    if (options.editorPicture) {
+        photographEditor(options, chunk);
+    }
+    if (score) {
+        renderAudio(options, *score, chunk);
+    }
 }
 
 } // namespace tarvolin::render

@@ -12,8 +12,10 @@ namespace {
 // The module built alongside this program, when the build knows it.
 #ifdef TARVOLIN_RENDER_DEFAULT_MODULE
 constexpr const char* kDefaultModule = TARVOLIN_RENDER_DEFAULT_MODULE;
+constexpr const char* kEditorModule = TARVOLIN_RENDER_EDITOR_MODULE;
 #else
 constexpr const char* kDefaultModule = "";
+constexpr const char* kEditorModule = "";
 #endif
 
 } // namespace
@@ -22,9 +24,9 @@ int main(int argc, char** argv) {
     using namespace tarvolin::render;
     try {
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-        const Options options = parseOptions(arguments, kDefaultModule);
+        const Options options = parseOptions(arguments, kDefaultModule, kEditorModule);
         if (options.help) {
-            std::fputs(usageText(kDefaultModule).c_str(), stdout);
+            std::fputs(usageText(kDefaultModule, kEditorModule).c_str(), stdout);
             return 0;
         }
         if (options.bench) {

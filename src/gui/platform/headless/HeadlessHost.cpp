@@ -2,7 +2,7 @@
 
 namespace tarvolin::platform {
 
-void HeadlessHost::scriptMouse(std::initializer_list<MouseState> states) {
+void HeadlessHost::scriptMouse(const std::vector<MouseState>& states) {
     script.assign(states.begin(), states.end());
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <deque>
-#include <initializer_list>
+#include <vector>
 
 namespace tarvolin::platform {
 
@@ -18,9 +18,13 @@ struct MouseState {
 
 // Stands in for the host's editor window: pass its address as the parent
 // window. It plays the user: a scripted mouse and keyboard, and a clock.
+// A plug-in module carries its own copy of the headless back end; what its
+// windows ask of the host is virtual, so that the host's own code answers,
+// and what the host asks of a window is virtual on the window's side.
 class HeadlessHost {
 public:
     HeadlessHost() = default;
+    virtual ~HeadlessHost() = default;
     HeadlessHost(const HeadlessHost&) = delete;
     HeadlessHost& operator=(const HeadlessHost&) = delete;
 
@@ -29,19 +33,25 @@ public:
     // States taken one after the other. A poll of the buttons answers the
     // current state and moves on to the next, so the first state is the one
     // at the click and the location read after a poll is the next state's.
-    void scriptMouse(std::initializer_list<MouseState> states);
+    void scriptMouse(const std::vector<MouseState>& states);
 
     void advanceClock(std::uint32_t milliseconds) { clock += milliseconds; }
     // How far the clock moves on at each poll of the buttons, as time passes in a drag.
     void setClockStepPerPoll(std::uint32_t milliseconds) { clockStep = milliseconds; }
 
+    // Plays a host window in which no child window can be made.
+    void refuseChildWindows(bool refuse) { refusing = refuse; }
+
     // The child window most recently made inside this host and still alive.
     HeadlessWindow* child() const { return currentChild; }
+    // Child windows made inside this host and not destroyed yet.
+    int childCount() const { return children; }
     int buttonPolls() const { return polls; }
 
-    Point mouseLocation() const;
-    int pollButtons();
-    std::uint32_t tickCount() const { return clock; }
+    virtual Point mouseLocation() const;
+    virtual int pollButtons();
+    virtual std::uint32_t tickCount() const { return clock; }
+    virtual bool refusesChildWindows() const { return refusing; }
 
 private:
     friend class HeadlessWindow;
@@ -53,7 +63,9 @@ private:
     std::uint32_t clock = 0;
     std::uint32_t clockStep = 0;
     int polls = 0;
+    bool refusing = false;
     HeadlessWindow* currentChild = nullptr;
+    int children = 0;
 };
 
 } // namespace tarvolin::platform

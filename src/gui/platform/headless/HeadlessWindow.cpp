@@ -49,18 +49,23 @@ std::unique_ptr<Window> createChildWindow(void* parentWindow, const char* classN
     if (parentWindow == nullptr || !headlessClassRegistered(className)) {
         return nullptr;
     }
-    return std::make_unique<HeadlessWindow>(*static_cast<HeadlessHost*>(parentWindow), className,
-                                            width, height, client);
+    auto& host = *static_cast<HeadlessHost*>(parentWindow);
+    if (host.refusesChildWindows()) {
+        return nullptr;
+    }
+    return std::make_unique<HeadlessWindow>(host, className, width, height, client);
 }
 
 HeadlessWindow::HeadlessWindow(HeadlessHost& host, const char* className, int width, int height,
                                WindowClient& client)
     : host(host), className(className), client(&client), content(width, height) {
     host.currentChild = this;
+    ++host.children;
 }
 
 HeadlessWindow::~HeadlessWindow() {
     client = nullptr;
+    --host.children;
     if (host.currentChild == this) {
         host.currentChild = nullptr;
     }

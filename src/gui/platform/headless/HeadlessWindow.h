@@ -16,15 +16,15 @@ public:
     ~HeadlessWindow() override;
 
     // A paint request: the client redraws the whole window.
-    void paint();
+    virtual void paint();
     // A button went down at where; the buttons themselves come from the host's mouse.
-    void press(Point where);
+    virtual void press(Point where);
     // The platform destroys the window; its client hears of it once.
-    void destroy();
+    virtual void destroy();
 
-    bool isAlive() const { return alive; }
-    const char* windowClassName() const { return className; }
-    const PixelBuffer& pixels() const { return content; }
+    virtual bool isAlive() const { return alive; }
+    virtual const char* windowClassName() const { return className; }
+    virtual const PixelBuffer& pixels() const { return content; }
 
     std::unique_ptr<Surface> surface() override;
     std::unique_ptr<Surface> offscreen(int width, int height) override;

@@ -139,6 +139,15 @@ int Win32Window::mouseButtons() const {
             word |= bit;
         }
     }
+    // The key state tells the physical buttons; with the buttons swapped for
+    // a left hand, the logical left button (the one that sent the click) is
+    // the physical right one.
+    if (GetSystemMetrics(SM_SWAPBUTTON) != 0) {
+        const int left = word & ButtonLeft;
+        const int right = word & ButtonRight;
+        word = (word & ~(ButtonLeft | ButtonRight)) | (left != 0 ? ButtonRight : 0) |
+               (right != 0 ? ButtonLeft : 0);
+    }
     return word;
 }
 

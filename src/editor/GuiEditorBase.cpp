@@ -1,0 +1,71 @@
+#include "editor/GuiEditorBase.h"
+
+#include "gui/Frame.h"
+#include "shell/EffectBaseExt.h"
+
+namespace tarvolin {
+
+GuiEditorBase::GuiEditorBase(EffectBaseExt* effect) : EditorInterface(effect) {
+    if (effect != nullptr) {
+        effect->setEditor(this);
+    }
+}
+
+GuiEditorBase::~GuiEditorBase() {
+    frame.reset();
+    EffectBase* owner = EditorInterface::effect;
+    if (owner != nullptr && owner->getEditor() == this) {
+        owner->setEditor(nullptr);
+    }
+}
+
+VstIntPtr GuiEditorBase::getRect(ERect** out) {
+    *out = &rect;
+    return 1;
+}
+
+VstIntPtr GuiEditorBase::open(void* window) {
+    requestUpdate();
+    return EditorInterface::open(window);
+}
+
+void GuiEditorBase::close() {
+    frame.reset();
+}
+
+void GuiEditorBase::idle() {
+    EditorInterface::idle();
+    if (frame != nullptr) {
+        frame->idle();
+    }
+}
+
+void GuiEditorBase::redrawAll() {
+    if (frame != nullptr) {
+        frame->drawView(nullptr);
+    }
+}
+
+void GuiEditorBase::trackingIdle() {
+    if (frame == nullptr || frame->getPlatformWindow() == nullptr) {
+        return;
+    }
+    const std::uint32_t now = frame->getPlatformWindow()->tickCount();
+    // A difference, not a sum, so that the clock wrapping round changes nothing.
+    if (now - lastIdleTime < kTrackingIdleInterval) {
+        return;
+    }
+    lastIdleTime = now;
+    idle();
+    // The host may close the editor here; nothing of it is touched afterwards.
+    if (EffectBase* owner = EditorInterface::effect) {
+        owner->hostIdle();
+    }
+}
+
+EffectBaseExt* GuiEditorBase::effect() {
+    // The constructor takes nothing else.
+    return static_cast<EffectBaseExt*>(EditorInterface::effect);
+}
+
+} // namespace tarvolin

@@ -1,0 +1,59 @@
+#include "CommittedPictures.h"
+
+#include "gui/platform/raster/BmpReader.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tarvolin::testing {
+
+const platform::PixelBuffer& committedPicture(int number) {
+    static std::map<int, platform::PixelBuffer> pictures;
+    if (auto found = pictures.find(number); found != pictures.end()) {
+        return found->second;
+    }
+    const std::string path = TARVOLIN_RESOURCE_DIR "/" + std::to_string(number) + ".bmp";
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    std::optional<platform::PixelBuffer> pixels = platform::readBmp(bytes);
+    if (!pixels) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    return pictures.emplace(number, std::move(*pixels)).first->second;
+}
+
+int pixelsDiffering(const platform::PixelBuffer& drawn, const Rect& rect,
+                    const platform::PixelBuffer& picture, Point from) {
+    int differing = 0;
+    for (int v = 0; v < rect.height(); ++v) {
+        for (int h = 0; h < rect.width(); ++h) {
+            const Point source{from.h + h, from.v + v};
+            differing += !picture.contains(source) ||
+                         drawn.at({rect.left + h, rect.top + v}) != picture.at(source);
+        }
+    }
+    return differing;
+}
+
+int imageShown(const platform::PixelBuffer& drawn, const Rect& rect, int picture, int imageHeight,
+               int images) {
+    const platform::PixelBuffer& strip = committedPicture(picture);
+    for (int image = 0; image < images; ++image) {
+        const int top = image * imageHeight;
+        const int rows = std::min(rect.height(), strip.height() - top);
+        const Rect inside{rect.left, rect.top, rect.right, rect.top + rows};
+        const Rect beyond{rect.left, rect.top + rows, rect.right, rect.bottom};
+        if (pixelsDiffering(drawn, inside, strip, {0, top}) == 0 &&
+            pixelsDiffering(drawn, beyond, committedPicture(128), beyond.topLeft()) == 0) {
+            return image;
+        }
+    }
+    return -1;
+}
+
+} // namespace tarvolin::testing

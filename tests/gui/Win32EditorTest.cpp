@@ -1,0 +1,102 @@
+// The DLL's editor, loaded as a Windows host loads it, in a real window.
+
+#include "ReferenceState.h"
+#include "ScenePixels.h"
+#include "TestHost.h"
+#include "Win32TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace tarvolin {
+namespace {
+
+using testing::RecordingHost;
+
+constexpr int kLeft = 40;
+constexpr int kTop = 30;
+
+void sendButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+class EditorInWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(plugin.isOpen());
+        testing::applyReferenceState(plugin);
+    }
+    void TearDown() override { plugin.dispatch(effEditClose); }
+
+    HWND child() const { return FindWindowExA(host.handle(), nullptr, nullptr, "Window"); }
+    test::ScenePixels windowPixels() const {
+        HDC dc = GetDC(child());
+        test::ScenePixels pixels = test::pixelsOf(dc, 676, 345);
+        ReleaseDC(child(), dc);
+        return pixels;
+    }
+
+    RecordingHost recorder;
+    test::HostWindow host{kLeft, kTop, 676, 345};
+    host::PluginInstance plugin{testing::builtModule(), RecordingHost::callback()};
+};
+
+TEST_F(EditorInWindow, LooksExactlyLikeTheHeadlessEditor) {
+    EXPECT_EQ(plugin.record()->flags,
+              effFlagsHasEditor | effFlagsCanReplacing | effFlagsProgramChunks | effFlagsIsSynth);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, 0, host.handle()), 1);
+    ASSERT_NE(child(), nullptr);
+    test::paintAndDispatch(host.handle());
+    plugin.dispatch(effEditIdle);
+
+    const auto reference = test::readPpm(TARVOLIN_EDITOR_REFERENCE);
+    ASSERT_TRUE(reference.has_value())
+        << "no " << TARVOLIN_EDITOR_REFERENCE << ": the native build draws it";
+    const test::ScenePixels drawn = windowPixels();
+    test::writePpm(drawn, "editor-win32.ppm");
+    ASSERT_EQ(drawn.width, reference->width);
+    ASSERT_EQ(drawn.height, reference->height);
+    int differing = 0;
+    for (std::size_t i = 0; i < drawn.rgb.size(); ++i) {
+        differing += drawn.rgb[i] != reference->rgb[i];
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(EditorInWindow, AClickTurnsAKnobAndTellsTheHostOnce) {
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, 0, host.handle()), 1);
+    test::paintAndDispatch(host.handle());
+    recorder.clear();
+    // Right of the cutoff knob's centre (470, 187), on its horizontal line.
+    ASSERT_NE(SetCursorPos(kLeft + 487, kTop + 187), 0);
+    sendButton(MOUSEEVENTF_LEFTDOWN);
+    sendButton(MOUSEEVENTF_LEFTUP);
+    // The click reaches the window through the message queue, in its own time.
+    for (int wait = 0; wait < 200 && recorder.requestsWith(audioMasterAutomate).empty(); ++wait) {
+        test::paintAndDispatch(host.handle());
+        Sleep(10);
+    }
+
+    EXPECT_NEAR(plugin.getParameter(14), 1.0f - 0.125f * 4.0f / 3.0f, 1e-6f);
+    const auto automations = recorder.requestsWith(audioMasterAutomate);
+    ASSERT_EQ(automations.size(), 1u);
+    EXPECT_EQ(automations[0].index, 14);
+    EXPECT_EQ(automations[0].opt, plugin.getParameter(14));
+}
+
+TEST_F(EditorInWindow, OpensOnlyInAWindowThatExists) {
+    EXPECT_EQ(plugin.dispatch(effEditOpen, 0, 0, nullptr), 0);
+    HWND gone = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, host.handle(), nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    DestroyWindow(gone);
+    EXPECT_EQ(plugin.dispatch(effEditOpen, 0, 0, gone), 0);
+    EXPECT_EQ(plugin.dispatch(effEditOpen, 0, 0, host.handle()), 1);
+    EXPECT_NE(child(), nullptr);
+}
+
+} // namespace
+} // namespace tarvolin
