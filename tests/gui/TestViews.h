@@ -68,10 +68,12 @@ public:
     std::vector<int> tags;
 };
 
+// Counts tracking idles; it has no host, so it opens no windows.
 class CountingEditor : public FrameEditor {
 public:
     void trackingIdle() override { ++trackingIdles; }
-    EffectBaseExt* effect() override { return nullptr; }
+    void* openWindow(const WindowRequest&) override { return nullptr; }
+    void closeWindow(const WindowRequest&) override {}
 
     int trackingIdles = 0;
 };
