@@ -52,6 +52,9 @@ public:
     // Runs pass with a drawing context on the window's surface, outside any
     // paint request; nothing when the window is gone.
     template <typename Pass> void withWindowContext(Pass&& pass);
+    // The same, or with a context that draws nothing when the window gives no
+    // surface: for work that must be done whether or not it can be seen.
+    template <typename Pass> void withAnyContext(Pass&& pass);
 
     // Own-window mode: asks the host for its window, optionally at a new place,
     // or brings it to the front when it is open already.
@@ -103,6 +106,18 @@ template <typename Pass> void Frame::withWindowContext(Pass&& pass) {
     }
     DrawContext context(this, surface.get(), childWindow.get());
     pass(context);
+}
+
+template <typename Pass> void Frame::withAnyContext(Pass&& pass) {
+    bool done = false;
+    withWindowContext([&pass, &done](DrawContext& context) {
+        done = true;
+        pass(context);
+    });
+    if (!done) {
+        DrawContext context(this, nullptr, nullptr);
+        pass(context);
+    }
 }
 
 } // namespace tarvolin

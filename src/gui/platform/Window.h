@@ -4,7 +4,6 @@
 #include "gui/Geometry.h"
 #include "gui/platform/Surface.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -54,8 +53,9 @@ public:
     // Gives the field the keyboard focus.
     virtual void takeFocus() = 0;
     // Copies the text, at most buffer.size() - 1 bytes of it, and a terminator
-    // into the buffer; answers the bytes copied before the terminator.
-    virtual std::size_t readText(std::span<char> buffer) const = 0;
+    // into the buffer. False, with the buffer as it was, when the field went
+    // with its window.
+    virtual bool readText(std::span<char> buffer) const = 0;
 };
 
 // One line of a pop-up menu.

@@ -21,14 +21,14 @@ HeadlessEditField::~HeadlessEditField() {
     }
 }
 
-std::size_t HeadlessEditField::readText(std::span<char> buffer) const {
+bool HeadlessEditField::readText(std::span<char> buffer) const {
     if (buffer.empty()) {
-        return 0;
+        return true;
     }
     const std::size_t length = std::min(content.size(), buffer.size() - 1);
     std::memcpy(buffer.data(), content.data(), length);
     buffer[length] = '\0';
-    return length;
+    return true;
 }
 
 void HeadlessEditField::type(std::string_view characters) {

@@ -19,7 +19,7 @@ public:
     HeadlessEditField& operator=(const HeadlessEditField&) = delete;
 
     void takeFocus() override { focused = true; }
-    std::size_t readText(std::span<char> buffer) const override;
+    bool readText(std::span<char> buffer) const override;
 
     // Adds the characters at the end of the text, as typing does.
     virtual void type(std::string_view characters);

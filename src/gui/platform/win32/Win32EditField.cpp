@@ -80,17 +80,17 @@ void Win32EditField::takeFocus() {
     }
 }
 
-std::size_t Win32EditField::readText(std::span<char> buffer) const {
-    if (buffer.empty()) {
-        return 0;
-    }
-    buffer[0] = '\0';
+bool Win32EditField::readText(std::span<char> buffer) const {
     if (window == nullptr) {
-        return 0;
+        return false;
     }
-    const int copied = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
-    buffer[buffer.size() - 1] = '\0';
-    return copied > 0 ? static_cast<std::size_t>(copied) : 0;
+    if (!buffer.empty()) {
+        // Copies at most one byte less than it is given, and the terminator.
+        buffer[0] = '\0';
+        GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
+        buffer[buffer.size() - 1] = '\0';
+    }
+    return true;
 }
 
 void Win32EditField::end() {

@@ -21,7 +21,7 @@ public:
     Win32EditField& operator=(const Win32EditField&) = delete;
 
     void takeFocus() override;
-    std::size_t readText(std::span<char> buffer) const override;
+    bool readText(std::span<char> buffer) const override;
 
     HWND handle() const { return window; }
 
