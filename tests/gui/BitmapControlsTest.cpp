@@ -9,6 +9,7 @@
 #include "gui/MouseButtons.h"
 #include "gui/Readouts.h"
 #include "gui/StripControls.h"
+#include "gui/Switches.h"
 #include "gui/platform/headless/HeadlessHost.h"
 #include "gui/platform/headless/HeadlessWindow.h"
 #include "gui/platform/raster/RasterPicture.h"
@@ -307,6 +308,53 @@ TEST_F(BitmapControls, MeterFallsByAtMostItsStepEachRedraw) {
     frame.idle();
     EXPECT_EQ(unlit->getValue(), 0.0f);
     EXPECT_EQ(unlit->getOnRect().width(), 0);
+}
+
+TEST_F(BitmapControls, SelectorsWithoutTwoPositionsKeepTheirValue) {
+    Bitmap* pictures = picture(10, 10);
+    auto* single = add(new VerticalSelector({0, 0, 10, 10}, &listener, 1, 1, 10, 1, pictures, {}));
+    auto* none = add(new HorizontalSelector({20, 0, 30, 10}, &listener, 2, 0, 10, 0, pictures, {}));
+    pictures->forget();
+    single->setValue(0.4f);
+    none->setValue(0.6f);
+    host.child()->paint();
+    play({{{5, 5}, L}, {{5, 9}, L}, {{5, 9}, 0}});
+    play({{{25, 5}, L}, {{29, 5}, L}, {{29, 5}, 0}});
+    EXPECT_EQ(single->getValue(), 0.4f);
+    EXPECT_EQ(none->getValue(), 0.6f);
+    EXPECT_EQ(single->shownPicture(), 0);
+}
+
+// Closes the editor, as a host may when it hears of a change.
+class ClosingListener : public ControlListener {
+public:
+    explicit ClosingListener(std::unique_ptr<Frame>& frame) : frame(frame) {}
+    void controlChanged(DrawContext&, Control&) override { frame.reset(); }
+
+private:
+    std::unique_ptr<Frame>& frame;
+};
+
+TEST(BitmapControlsClosed, AFrameClosedByTheListenerMidPressIsLeftAlone) {
+    platform::HeadlessHost host;
+    std::unique_ptr<Frame> frame;
+    ClosingListener closing(frame);
+    const auto pressOn = [&](Control* control, Point where) {
+        frame = std::make_unique<Frame>(Rect(0, 0, 100, 100), &host, nullptr);
+        frame->addView(control);
+        host.child()->paint();
+        host.scriptMouse({{where, L}, {{where.h, where.v + 5}, L}, {where, 0}});
+        host.child()->press(where);
+        EXPECT_EQ(frame, nullptr);
+    };
+    Bitmap* pictures = picture(10, 30);
+    pressOn(new SpringRocker({0, 0, 20, 10}, &closing, 1, 10, pictures, {}), {5, 5});
+    pressOn(new LatchButton({0, 0, 10, 10}, &closing, 2, 10, pictures, {}), {5, 5});
+    pressOn(new MomentaryButton({0, 0, 10, 10}, &closing, 3, 10, pictures, {}), {5, 5});
+    pressOn(new VerticalFader({0, 0, 10, 100}, &closing, 4, 0, 70, pictures, nullptr, {},
+                              kVerticalNearEnd),
+            {5, 5});
+    pictures->forget();
 }
 
 } // namespace
