@@ -53,11 +53,11 @@ protected:
     test::CountingEditor editor;
     test::RecordingListener listener;
     Frame frame{Rect(0, 0, 200, 200), &host, &editor};
-    Bitmap* handle = picture(10, 20);
 };
 
 class Faders : public BitmapControls {
 protected:
+    Bitmap* handle = picture(10, 20);
     // Value 0 at the top, for the handle and the mouse; the travel is 100 pixels.
     VerticalFader* fader = add(new VerticalFader({0, 0, 20, 120}, &listener, 3, 0, 100, handle,
                                                  nullptr, {}, kVerticalNearEnd));
