@@ -34,8 +34,6 @@ public:
 
     // The handle's leading edge as last drawn, in frame coordinates.
     int getHandlePosition() const { return handlePos; }
-    int getHandleWidth() const { return handleWidth; }
-    int getHandleHeight() const { return handleHeight; }
 
 protected:
     enum class Axis { Vertical, Horizontal };

@@ -166,8 +166,14 @@ void Frame::draw(DrawContext& context) {
 
 void Frame::mouseDown(DrawContext& context, Point& where) {
     if (focusView != nullptr && !where.isInside(focusView->getSize())) {
-        focusView->releaseFocus();
+        View* leaving = focusView;
         focusView = nullptr;
+        // A text field that loses the focus tells its listener, which may close the editor.
+        const std::weak_ptr<const void> stillHere = lifetime();
+        leaving->releaseFocus();
+        if (stillHere.expired()) {
+            return;
+        }
     }
     if (modalView != nullptr) {
         if (where.isInside(modalView->getSize())) {

@@ -126,7 +126,6 @@ void PopupChoice::mouseDown(DrawContext& context, Point& /*where*/) {
     if (openBackground) {
         drawText(context, selectedText(), openBackground.get());
     }
-    frame->setFocusView(this);
     acquireFocus();
 }
 
@@ -145,6 +144,7 @@ void PopupChoice::acquireFocus() {
     const Point position{origin.h + size.left,
                          origin.v + ((getStyle() & kMenuAtTop) != 0 ? size.top : size.bottom)};
 
+    frame->setFocusView(this);
     menuOpen = true;
     const FrameWatch watch(*this);
     const int answer =

@@ -55,9 +55,7 @@ public:
     void draw(DrawContext& context) override;
     virtual void setFallStep(float step) { fallStep = step; }
 
-    float getFallStep() const { return fallStep; }
     const Rect& getOnRect() const { return onRect; }
-    const Rect& getOffRect() const { return offRect; }
 
 private:
     // The lit part as a fraction of the lights, in whole lights; no lights, none lit.

@@ -63,7 +63,6 @@ void TextField::mouseDown(DrawContext& context, Point& /*where*/) {
         context.getMouseButtons() != ButtonLeft) {
         return;
     }
-    frame->setFocusView(this);
     acquireFocus();
 }
 

@@ -156,9 +156,6 @@ TEST_F(BitmapControls, LatchTogglesWhenReleasedInsideAndStaysOutside) {
     // A press already over when first seen flips it once.
     play({{{5, 5}, 0}});
     EXPECT_EQ(latch->getValue(), 0.0f);
-    latch->setValue(kNaN);
-    frame.drawView(latch);
-    EXPECT_EQ(latch->getValue(), 0.0f);
 }
 
 TEST_F(BitmapControls, MomentaryTellsOneWhileHeldInsideThenZero) {
@@ -325,20 +322,10 @@ TEST_F(BitmapControls, SelectorsWithoutTwoPositionsKeepTheirValue) {
     EXPECT_EQ(single->shownPicture(), 0);
 }
 
-// Closes the editor, as a host may when it hears of a change.
-class ClosingListener : public ControlListener {
-public:
-    explicit ClosingListener(std::unique_ptr<Frame>& frame) : frame(frame) {}
-    void controlChanged(DrawContext&, Control&) override { frame.reset(); }
-
-private:
-    std::unique_ptr<Frame>& frame;
-};
-
 TEST(BitmapControlsClosed, AFrameClosedByTheListenerMidPressIsLeftAlone) {
     platform::HeadlessHost host;
     std::unique_ptr<Frame> frame;
-    ClosingListener closing(frame);
+    test::ClosingListener closing(frame);
     const auto pressOn = [&](Control* control, Point where) {
         frame = std::make_unique<Frame>(Rect(0, 0, 100, 100), &host, nullptr);
         frame->addView(control);

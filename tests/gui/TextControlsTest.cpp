@@ -182,24 +182,22 @@ TEST_F(TextControls, EveryTextKeepsWithinItsBuffer) {
     EXPECT_STREQ(small, "www");
 }
 
-// The listener that closes the editor, as a host may when it hears of a change.
-class ClosingListener : public ControlListener {
-public:
-    explicit ClosingListener(std::unique_ptr<Frame>& frame) : frame(frame) {}
-    void controlChanged(DrawContext&, Control&) override { frame.reset(); }
-
-private:
-    std::unique_ptr<Frame>& frame;
-};
-
 TEST_F(TextControls, AListenerMayCloseTheFrameWhenAnEditEndsOrAnEntryIsChosen) {
-    ClosingListener closing(frame);
+    test::ClosingListener closing(frame);
     add(new TextField(kPlace, &closing, 4, "x", nullptr, 0));
     click({20, 20});
     host.editField()->type("y");
     host.editField()->pressReturn();
     EXPECT_EQ(frame, nullptr);
     EXPECT_EQ(host.editFieldCount(), 0);
+
+    // The same when a click elsewhere ends the edit.
+    frame = std::make_unique<Frame>(Rect(0, 0, 100, 40), &host, &editor);
+    add(new TextField(kPlace, &closing, 4, "x", nullptr, 0));
+    click({20, 20});
+    host.editField()->type("y");
+    click({95, 35});
+    EXPECT_EQ(frame, nullptr);
 
     frame = std::make_unique<Frame>(Rect(0, 0, 100, 40), &host, &editor);
     auto* choice = add(new PopupChoice(kPlace, &closing, 5, nullptr, nullptr, 0));

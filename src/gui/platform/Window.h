@@ -98,7 +98,7 @@ public:
     // this window: the implementation touches nothing of it afterwards.
     virtual int popUpMenu(std::span<const MenuEntry> entries, Point position) = 0;
 
-    // The native handle native child controls use as their parent.
+    // The platform's own handle of the window, which the frame answers as its child window.
     virtual void* nativeHandle() const = 0;
     // Brings the top-level window that holds this one to the front.
     virtual void bringToTop() = 0;

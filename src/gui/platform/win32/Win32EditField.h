@@ -23,8 +23,6 @@ public:
     void takeFocus() override;
     bool readText(std::span<char> buffer) const override;
 
-    HWND handle() const { return window; }
-
 private:
     Win32EditField(HWND window, GdiObject<HFONT> font, EditFieldClient& client);
 
