@@ -13,13 +13,18 @@ include(GoogleTest)
 
 # One test executable per folder of tests. Under Wine each process start is
 # costly, so the Windows build runs every executable as a single test.
+# TIMEOUT (seconds) ends each test of tests that wait for another process.
 function(tarvolin_add_test_executable name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main tarvolin_settings)
     if(WIN32)
         add_test(NAME ${name} COMMAND ${name})
     else()
-        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+        if(ARG_TIMEOUT)
+            gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+        else()
+            gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+        endif()
     endif()
 endfunction()

@@ -91,6 +91,10 @@ VstIntPtr SynthEditor::open(void* window) {
     }
     try {
         if (buildFrame(window)) {
+            // A window that reads its own input paints its first picture in
+            // the idle pass, so the host sees the editor drawn; where the
+            // platform asks for paints, the pass does nothing before the first.
+            frame->idle();
             return 1;
         }
     } catch (const std::bad_alloc&) {

@@ -213,6 +213,14 @@ void Frame::drawView(View* view) {
 }
 
 void Frame::idle() {
+    if (childWindow != nullptr) {
+        // Input handled here reaches views whose listeners may close the editor.
+        const std::weak_ptr<const void> stillHere = lifetime();
+        childWindow->handlePendingEvents();
+        if (stillHere.expired()) {
+            return;
+        }
+    }
     if (!windowOpen || firstDrawPending) {
         return;
     }

@@ -47,7 +47,8 @@ public:
     // Draws the view, or the whole frame for null or a view not in the list,
     // at once on the window's surface.
     void drawView(View* view);
-    // The refresh pass; nothing before the first paint or after the window is gone.
+    // Lets the window handle its pending input, then the refresh pass;
+    // nothing of the pass before the first paint or after the window is gone.
     void idle();
     // Runs pass with a drawing context on the window's surface, outside any
     // paint request; nothing when the window is gone.

@@ -11,14 +11,8 @@ namespace {
 using testing::RecordingHost;
 using testing::TestHost;
 
-// The Linux module shows no editor until it has a window back end of its own.
-#if defined(_WIN32)
 constexpr VstInt32 kInstrumentFlags =
     effFlagsHasEditor | effFlagsCanReplacing | effFlagsProgramChunks | effFlagsIsSynth;
-#else
-constexpr VstInt32 kInstrumentFlags =
-    effFlagsCanReplacing | effFlagsProgramChunks | effFlagsIsSynth;
-#endif
 
 TEST(EntryPoint, RecordCarriesTheInstrumentsValues) {
     TestHost test;
@@ -109,12 +103,6 @@ TEST(Dispatcher, FixedAnswers) {
     EXPECT_EQ(plugin.dispatch(effConnectOutput, 1, 0), 1);
     EXPECT_EQ(plugin.dispatch(effSetBlockSizeAndSampleRate, 0, 512, nullptr, 48000.0f), 1);
     char text[64] = "";
-#if !defined(_WIN32)
-    // No editor on Linux yet: the editor's requests find nobody.
-    for (VstInt32 opcode : {effEditGetRect, effEditOpen, effEditClose, effEditIdle}) {
-        EXPECT_EQ(plugin.dispatch(opcode, 0, 0, text), 0) << opcode;
-    }
-#endif
     for (VstInt32 opcode : std::initializer_list<VstInt32>{effEditDraw,
                                                            effEditMouse,
                                                            effEditKey,

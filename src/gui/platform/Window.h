@@ -78,8 +78,10 @@ public:
     // An off-screen picture that can be copied to this window's surfaces.
     virtual std::unique_ptr<Surface> offscreen(int width, int height) = 0;
 
-    // Live state of the mouse buttons and the Shift, Control and Alt keys (MouseButtons word).
-    virtual int mouseButtons() const = 0;
+    // Live state of the mouse buttons and the Shift, Control and Alt keys
+    // (MouseButtons word). Tracking loops poll it; a platform that reads its
+    // own input takes in what is pending here.
+    virtual int mouseButtons() = 0;
     // The cursor position in this window's client coordinates.
     virtual Point mouseLocation() const = 0;
     // Where the top-left corner of the client area lies on the screen.
@@ -102,6 +104,12 @@ public:
     virtual void* nativeHandle() const = 0;
     // Brings the top-level window that holds this one to the front.
     virtual void bringToTop() = 0;
+
+    // The frame's idle pass begins here. A platform whose windows read their
+    // own input, rather than having it sent to them, handles what is pending:
+    // paint requests, clicks and keys reach the client, which may destroy
+    // this window meanwhile. Where the platform sends input, nothing.
+    virtual void handlePendingEvents() = 0;
 };
 
 // Supplied by exactly one window back end in each program.

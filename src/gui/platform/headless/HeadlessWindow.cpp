@@ -4,8 +4,6 @@
 #include "gui/platform/headless/HeadlessHost.h"
 #include "gui/platform/raster/RasterSurface.h"
 
-#include <dlfcn.h>
-
 #include <set>
 #include <string>
 
@@ -30,16 +28,6 @@ HeadlessClock* processClock = nullptr;
 
 std::uint32_t milliseconds() {
     return (processClock != nullptr ? *processClock : HeadlessClock::process()).now();
-}
-
-void* moduleHandle() {
-    // The nearest thing to a module handle on ELF systems is the address the
-    // loader mapped the module at; it is unique per loaded module, like a HINSTANCE.
-    Dl_info info;
-    if (dladdr(reinterpret_cast<void*>(&moduleHandle), &info) == 0) {
-        return nullptr;
-    }
-    return info.dli_fbase;
 }
 
 int headlessClassRegistrations() {
@@ -122,7 +110,7 @@ std::unique_ptr<Surface> HeadlessWindow::offscreen(int width, int height) {
     return std::make_unique<OffscreenRasterSurface>(width, height);
 }
 
-int HeadlessWindow::mouseButtons() const {
+int HeadlessWindow::mouseButtons() {
     return host.pollButtons();
 }
 

@@ -28,6 +28,9 @@ public:
         }
     }
     Colour colourAt(Point point) const;
+    // The pixels of row v, which must lie inside, for work on whole rows.
+    std::uint32_t* row(int v) { return pixels.data() + index({0, v}); }
+    const std::uint32_t* row(int v) const { return pixels.data() + index({0, v}); }
 
     static constexpr std::uint32_t pack(Colour colour) {
         return (std::uint32_t{colour.red} << 16) | (std::uint32_t{colour.green} << 8) | colour.blue;

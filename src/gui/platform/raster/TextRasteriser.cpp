@@ -126,13 +126,27 @@ void blitGlyph(PixelBuffer& target, const FT_GlyphSlot glyph, Point origin, cons
     }
 }
 
+// The face for the request at its size, or null.
+FT_Face sizedFace(const FontRequest& font) {
+    FT_Face face = fontLibrary().faceFor(font);
+    if (face == nullptr || font.pixelHeight <= 0 ||
+        FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(font.pixelHeight)) != 0) {
+        return nullptr;
+    }
+    return face;
+}
+
 } // namespace
+
+int textLineWidth(std::string_view text, const FontRequest& font) {
+    FT_Face face = sizedFace(font);
+    return face != nullptr ? textWidth(face, text) : 0;
+}
 
 void drawTextLine(PixelBuffer& target, std::string_view text, const Rect& rect,
                   TextAlignment alignment, const TextStyle& style) {
-    FT_Face face = fontLibrary().faceFor(style.font);
-    if (face == nullptr || style.font.pixelHeight <= 0 ||
-        FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(style.font.pixelHeight)) != 0) {
+    FT_Face face = sizedFace(style.font);
+    if (face == nullptr) {
         return;
     }
     const int ascent = static_cast<int>((face->size->metrics.ascender + 63) >> 6);

@@ -24,4 +24,7 @@ struct TextStyle {
 void drawTextLine(PixelBuffer& target, std::string_view text, const Rect& rect,
                   TextAlignment alignment, const TextStyle& style);
 
+// How far the line of text advances with the font; 0 without a usable font.
+int textLineWidth(std::string_view text, const FontRequest& font);
+
 } // namespace tarvolin::platform

@@ -132,7 +132,7 @@ std::unique_ptr<Surface> Win32Window::offscreen(int width, int height) {
     return std::make_unique<GdiSurface>(std::move(lease), width, height);
 }
 
-int Win32Window::mouseButtons() const {
+int Win32Window::mouseButtons() {
     int word = 0;
     for (const auto& [key, bit] : kButtonKeys) {
         // The high bit of the answer is the key's state at this moment.

@@ -17,7 +17,7 @@ public:
 
     std::unique_ptr<Surface> surface() override;
     std::unique_ptr<Surface> offscreen(int width, int height) override;
-    int mouseButtons() const override;
+    int mouseButtons() override;
     Point mouseLocation() const override;
     Point screenOrigin() const override;
     std::unique_ptr<EditField> createEditField(const Rect& rect, std::string_view text,
@@ -26,6 +26,8 @@ public:
     int popUpMenu(std::span<const MenuEntry> entries, Point position) override;
     void* nativeHandle() const override { return handle; }
     void bringToTop() override;
+    // The system sends this window its messages through the procedure.
+    void handlePendingEvents() override {}
 
     // The procedure of the module's window class.
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
