@@ -8,11 +8,12 @@ native_packages=(
     libgtest-dev googletest libbenchmark-dev
     libsndfile1-dev
     libpng-dev libfreetype-dev libfontconfig-dev fonts-liberation
+    libx11-dev libxext-dev libxtst-dev xvfb
     clang libclang-rt-14-dev
 )
 windows_packages=(
     g++-mingw-w64-i686-posix mingw-w64-i686-dev
-    wine wine32:i386 xvfb xauth
+    wine wine32:i386 xauth
 )
 
 missing=()

@@ -164,15 +164,21 @@ TEST(X11Editor, DragsTellTheHostWhatTheHeadlessEditorTells) {
     EXPECT_EQ(test::pixelsDiffering(*session.picture(), expected.picture), 0);
 }
 
-TEST(X11Editor, AltClickSetsAKnobBackToTheMiddle) {
+// The knobs have no use for the wheel: its turns touch nothing.
+TEST(X11Editor, AltClickSetsAKnobBackToTheMiddleAndTheWheelTurnsNothing) {
     X11EditorSession session;
     session.plugin.setParameter(kCutoff, 0.9f);
     ASSERT_EQ(session.open(), 1);
     session.recorder.clear();
+    for (const unsigned wheel : {Button4, Button5}) {
+        session.press(fromCentre(10, 10), wheel);
+        session.release(wheel);
+    }
     session.host.key(XK_Alt_L, true);
     session.click(fromCentre(10, 10));
     session.host.key(XK_Alt_L, false);
     EXPECT_TRUE(session.idleUntil([&] { return !session.automations().empty(); }));
+    session.idle();
     EXPECT_EQ(automationsOf(session), (std::vector<std::pair<VstInt32, float>>{{kCutoff, 0.5f}}));
 }
 
