@@ -52,6 +52,14 @@ inline Float4 atLeast(Float4 x, float floor) noexcept {
     return select(x < floor, splat(floor), x);
 }
 
+// Lane i of x, taken by a shuffle within the register: a load from a copy in
+// memory would make whatever waits for it wait longer still.
+template <int i> inline float lane(Float4 x) noexcept {
+    static_assert(i >= 0 && i < 4);
+    const __m128 lanes = std::bit_cast<__m128>(x);
+    return _mm_cvtss_f32(_mm_shuffle_ps(lanes, lanes, _MM_SHUFFLE(i, i, i, i)));
+}
+
 // Whether every lane of a comparison's mask is set.
 inline bool allLanes(Int4 mask) noexcept {
     return _mm_movemask_ps(std::bit_cast<__m128>(mask)) == 0xF;

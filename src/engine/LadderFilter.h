@@ -177,7 +177,7 @@ public:
     // Sample j of the run through the filter.
     [[gnu::always_inline]] float process(int j, float input) noexcept;
 
-    void finish() noexcept {
+    [[gnu::always_inline]] void finish() noexcept {
         filter_.stage1_ = stage1_;
         filter_.stage2_ = stage2_;
         filter_.stage3_ = stage3_;

@@ -64,20 +64,20 @@ void playRun(First& lead, const OscillatorPart& first, Second& follow, const Osc
         }
         sink.finish();
     } else {
+        alignas(16) float modSines1[kLongestRun + 3];
+        alignas(16) float modSines2[kLongestRun + 3];
+        if constexpr (kSounds<First>) {
+            lead.front().template runModulator<Math>(first.modulator.steps, first.drives.fmAmounts,
+                                                     first.stride, count, modSines1);
+        }
+        if constexpr (kSounds<Second>) {
+            follow.front().template runModulator<Math>(
+                second.modulator.steps, second.drives.fmAmounts, second.stride, count, modSines2);
+        }
         // The forms are worked on in copies: through the run their state
         // stays in registers.
         First leadForm = lead;
         Second followForm = follow;
-        alignas(16) float modSines1[kLongestRun + 3];
-        alignas(16) float modSines2[kLongestRun + 3];
-        if constexpr (kSounds<First>) {
-            leadForm.front().template runModulator<Math>(
-                first.modulator.steps, first.drives.fmAmounts, first.stride, count, modSines1);
-        }
-        if constexpr (kSounds<Second>) {
-            followForm.front().template runModulator<Math>(
-                second.modulator.steps, second.drives.fmAmounts, second.stride, count, modSines2);
-        }
         for (int j = 0; j < count; ++j) {
             AnglePair angles1{0.0f, 0.0f};
             AnglePair angles2{0.0f, 0.0f};
@@ -93,13 +93,13 @@ void playRun(First& lead, const OscillatorPart& first, Second& follow, const Osc
                 Math::sinCos(Float4{angles1.first, angles1.second, angles2.first, angles2.second});
             float sum = 0.0f;
             if constexpr (kSounds<First>) {
-                sum += leadForm.shape(
-                           {waves.sine[0], waves.cosine[0], waves.sine[1], waves.cosine[1]}) *
+                sum += leadForm.shape({lane<0>(waves.sine), lane<0>(waves.cosine),
+                                       lane<1>(waves.sine), lane<1>(waves.cosine)}) *
                        first.volume;
             }
             if constexpr (kSounds<Second>) {
-                sum += followForm.shape(
-                           {waves.sine[2], waves.cosine[2], waves.sine[3], waves.cosine[3]}) *
+                sum += followForm.shape({lane<2>(waves.sine), lane<2>(waves.cosine),
+                                         lane<3>(waves.sine), lane<3>(waves.cosine)}) *
                        second.volume;
             }
             sink(j, sum);

@@ -112,10 +112,8 @@ private:
     template <class Math>
     void modulateRun(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
                      RunModulation& run, int count) noexcept;
-    // The LFOs and the mod envelope, each only while its rate or intensity is
-    // above 0.
-    static void runModulators(const ChannelRecord& record, const ChannelSettings& settings,
-                              Voice& voice, ModulationSums& sums) noexcept;
+    static ModulationSums modulationOf(const ChannelSettings& settings, Voice& voice,
+                                       const float* modEnvValues, int count) noexcept;
 
     void applySampleRate(float rate) noexcept;
     // Brings a channel's derived values up to its stored ones.

@@ -30,45 +30,43 @@ inline Float4 saturate(Float4 x) noexcept {
 
 // An FM amount or a pulse width: the modulation's sum and the knob's share,
 // held at 1.
-inline float limitedSum(float sum, float share) noexcept {
-    const float total = sum + share;
-    return total > 1.0f ? 1.0f : total;
+inline Float4 limitedSum(Float4 sum, float share) noexcept {
+    const Float4 total = sum + share;
+    return select(total > 1.0f, splat(1.0f), total);
 }
 
 // Keeps the oscillators' sum of each sample for a shaping loop of its own.
 struct MixBuffer {
     float* mixes;
     void operator()(int j, float sum) noexcept { mixes[j] = sum; }
-    void finish() noexcept {}
+    [[gnu::always_inline]] void finish() noexcept {}
 };
 
 } // namespace tarvolin::render_detail
 
 namespace tarvolin {
 
-inline void SynthEngine::runModulators(const ChannelRecord& record, const ChannelSettings& settings,
-                                       Voice& voice, ModulationSums& sums) noexcept {
+// The LFOs, each only while its rate is above 0, for `count` (1 to 4)
+// samples, and the mod envelope's values `modEnvValues` if it runs: what they
+// add to four samples' sums.
+inline ModulationSums SynthEngine::modulationOf(const ChannelSettings& settings, Voice& voice,
+                                                const float* modEnvValues, int count) noexcept {
     const ChannelSettings::Derived& derived = settings.derived();
+    ModulationSums sums;
     if (settings[kLfo1Rate] > 0.0f) {
         const ChannelSettings::Lfo& lfo = derived.lfo1;
-        ModulationRouting::routeLfo1(sums, voice.lfo1.tick(lfo.increment, lfo.waveform), lfo.depth,
-                                     lfo.destination);
+        ModulationRouting::routeLfo1(sums, voice.lfo1.ticks(lfo.increment, lfo.waveform, count),
+                                     lfo.depth, lfo.destination);
     }
     if (settings[kLfo2Rate] > 0.0f) {
         const ChannelSettings::Lfo& lfo = derived.lfo2;
-        ModulationRouting::routeLfo2(sums, voice.lfo2.tick(lfo.increment, lfo.waveform), lfo.depth,
-                                     settings[kLfo2Amount], lfo.destination);
+        ModulationRouting::routeLfo2(sums, voice.lfo2.ticks(lfo.increment, lfo.waveform, count),
+                                     lfo.depth, settings[kLfo2Amount], lfo.destination);
     }
-
-    // The mod envelope has no sustain and borrows the amp envelope's release.
     if (settings[kModEnvAmount] > 0.0f) {
-        float level = voice.modEnv.step(record.gate, derived.modSlopes, 0.0f);
-        if (settings[kModEnvInvert] > 0.5f) {
-            level = -level;
-        }
-        ModulationRouting::routeModEnvelope(sums, level * derived.modEnvDepth,
-                                            derived.modEnvDestination);
+        ModulationRouting::routeModEnvelope(sums, load4(modEnvValues), derived.modEnvDestination);
     }
+    return sums;
 }
 
 // The voice after its oscillators, one sample at a time as the oscillators
@@ -108,7 +106,7 @@ public:
         pendingIndex_ = j;
     }
 
-    void finish() noexcept {
+    [[gnu::always_inline]] void finish() noexcept {
         filterPending();
         noise_.state() = seed_;
         record_.lowCutInput = lowCutInput_;
@@ -216,7 +214,9 @@ inline int SynthEngine::soundingRun(const ChannelRecord& record, const ChannelSe
     return sounding;
 }
 
-// The modulators and the pitch law, sample by sample through the run.
+// The glide, the modulators and the pitch law through the run. What waits
+// for its own last value goes sample by sample, the rest four samples at a
+// time.
 template <class Math>
 [[gnu::always_inline]] inline void
 SynthEngine::modulateRun(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
@@ -229,41 +229,57 @@ SynthEngine::modulateRun(ChannelRecord& record, const ChannelSettings& settings,
     // Without LFOs, mod envelope and a glide under way, every sample of the
     // run asks the same of the oscillators: the first one's answer serves all.
     const bool portamentoOn = settings[kPortamento] > 0.0f;
+    const bool modEnvOn = settings[kModEnvAmount] > 0.0f;
     const bool steady = !(settings[kLfo1Rate] > 0.0f) && !(settings[kLfo2Rate] > 0.0f) &&
-                        !(settings[kModEnvAmount] > 0.0f) &&
-                        !(portamentoOn && record.glide != 0.0f);
+                        !modEnvOn && !(portamentoOn && record.glide != 0.0f);
     const int modulated = steady ? 1 : count;
-    alignas(16) float pitches1[kRunLength];
-    alignas(16) float pitches2[kRunLength];
+
+    // The glide, and the mod envelope, which has no sustain and borrows the
+    // amp envelope's release. The last group of four is filled up with
+    // copies of the last sample.
+    alignas(16) float pitchOffsets[kRunLength];
+    alignas(16) float modEnvValues[kRunLength];
+    float glide = record.glide;
+    Envelope modEnv = voice.modEnv;
+    const bool inverted = settings[kModEnvInvert] > 0.5f;
     for (int j = 0; j < modulated; ++j) {
         float pitchOffset = derived.pitchOffset;
-        PitchLaw::glideStep(record.glide, portamentoOn, derived.glideStep, pitchOffset);
-
-        ModulationSums sums;
-        runModulators(record, settings, voice, sums);
-
-        pitches1[j] = note + pitchOffset + sums.pitch1;
-        pitches2[j] = derived.tuneOffset2 + note + sums.pitch2 + pitchOffset;
-        run.osc1.fmAmounts[j] = limitedSum(sums.fm1, derived.osc1.fmDepth);
-        run.osc2.fmAmounts[j] = limitedSum(sums.fm2, derived.osc2.fmDepth);
-        run.osc1.pulseWidths[j] = sums.pw1;
-        run.osc2.pulseWidths[j] = limitedSum(sums.pw2, settings[kPwAmountOsc2]);
-        run.cutoffMods[j] = sums.cutoffMod;
-        run.ampMods[j] = sums.ampMod;
+        PitchLaw::glideStep(glide, portamentoOn, derived.glideStep, pitchOffset);
+        pitchOffsets[j] = pitchOffset;
+        if (modEnvOn) {
+            float level = modEnv.step(record.gate, derived.modSlopes, 0.0f);
+            if (inverted) {
+                level = -level;
+            }
+            modEnvValues[j] = level * derived.modEnvDepth;
+        }
     }
-    // The pitch law, four samples at a time; the last group is filled up
-    // with copies of its last pitch.
+    record.glide = glide;
+    voice.modEnv = modEnv;
     for (int j = modulated; j % 4 != 0; ++j) {
-        pitches1[j] = pitches1[modulated - 1];
-        pitches2[j] = pitches2[modulated - 1];
+        pitchOffsets[j] = pitchOffsets[modulated - 1];
+        modEnvValues[j] = modEnvOn ? modEnvValues[modulated - 1] : 0.0f;
     }
+
     for (int j = 0; j < modulated; j += 4) {
-        const Float4 frequencies1 = PitchLaw::frequencies<Math>(load4(&pitches1[j]));
-        const Float4 frequencies2 = PitchLaw::frequencies<Math>(load4(&pitches2[j]));
+        const ModulationSums sums =
+            modulationOf(settings, voice, &modEnvValues[j], std::min(4, modulated - j));
+        const Float4 pitchOffset = load4(&pitchOffsets[j]);
+        const Float4 frequencies1 = PitchLaw::frequencies<Math>(note + pitchOffset + sums.pitch1);
+        const Float4 frequencies2 =
+            PitchLaw::frequencies<Math>(derived.tuneOffset2 + note + sums.pitch2 + pitchOffset);
         store4(&run.osc1.frequencies[j], frequencies1);
         store4(&run.osc2.frequencies[j], frequencies2);
+        // Each oscillator is frequency-modulated at the other one's frequency,
+        // so each one's step is the other one's modulator step.
         store4(&run.osc1.steps[j], OscillatorFront::phaseStep(frequencies1, halfRate));
         store4(&run.osc2.steps[j], OscillatorFront::phaseStep(frequencies2, halfRate));
+        store4(&run.osc1.fmAmounts[j], limitedSum(sums.fm1, derived.osc1.fmDepth));
+        store4(&run.osc2.fmAmounts[j], limitedSum(sums.fm2, derived.osc2.fmDepth));
+        store4(&run.osc1.pulseWidths[j], sums.pw1);
+        store4(&run.osc2.pulseWidths[j], limitedSum(sums.pw2, settings[kPwAmountOsc2]));
+        store4(&run.cutoffMods[j], sums.cutoffMod);
+        store4(&run.ampMods[j], sums.ampMod);
     }
     run.stride = steady ? 0 : 1;
 }
