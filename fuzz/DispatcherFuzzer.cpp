@@ -1,9 +1,15 @@
 // Any opcode with any index, value and opt, and a pointer that is either null
-// or a sized scratch buffer, in any order; then a note renders within bounds.
-// The pointer is never wild: where an opcode reads through it, the scratch
-// buffer holds what a host would put there (a terminated text, an empty event
-// list, a chunk no longer than the buffer).
+// or a sized scratch buffer, in any order, on the module built with its editor
+// on the headless back end; between them clicks and drags into the editor when
+// it is open; then a note renders within bounds. The pointer is never wild:
+// where an opcode reads through it, the scratch buffer holds what a host would
+// put there (a terminated text, an empty event list, a chunk no longer than
+// the buffer), and effEditOpen gets the headless host window or null.
 #include "FuzzHost.h"
+
+#include "gui/MouseButtons.h"
+#include "gui/platform/headless/HeadlessHost.h"
+#include "gui/platform/headless/HeadlessWindow.h"
 
 #include <bit>
 #include <cstdio>
@@ -37,13 +43,36 @@ Call takeCall(ByteStream& input) {
     return call;
 }
 
+// A click, or a press followed by a few moves, with any buttons and keys.
+void playMouse(tarvolin::platform::HeadlessHost& window, ByteStream& input) {
+    using tarvolin::platform::MouseState;
+    tarvolin::platform::HeadlessWindow* child = window.child();
+    if (child == nullptr) {
+        return;
+    }
+    const auto point = [&input] {
+        return tarvolin::Point{input.take<std::int16_t>() % 800, input.take<std::int16_t>() % 400};
+    };
+    const tarvolin::Point where = point();
+    std::vector<MouseState> states{{where, input.take<std::uint8_t>() & 0x3F}};
+    for (int moves = input.take<std::uint8_t>() % 4; moves > 0; --moves) {
+        states.push_back({point(), states.front().buttons});
+    }
+    states.push_back({states.back().location, 0});
+    window.scriptMouse(states);
+    window.advanceClock(input.take<std::uint8_t>());
+    child->press(where);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ByteStream input(data, size);
     static std::vector<unsigned char> scratch(kScratchSize + 1);
+    // Outlives the instance, as a host's window outlives the editor in it.
+    tarvolin::platform::HeadlessHost window;
     {
-        tarvolin::host::PluginInstance plugin(tarvolin::fuzz::module(),
+        tarvolin::host::PluginInstance plugin(tarvolin::fuzz::headlessModule(),
                                               tarvolin::fuzz::hostCallback());
         if (!plugin.isOpen()) {
             std::abort();
@@ -52,6 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Call call = takeCall(input);
             // Closing is the host's last word: after it the record is gone.
             if (call.opcode == effClose) {
+                playMouse(window, input);
                 continue;
             }
             std::fill(scratch.begin(), scratch.end(), 0);
@@ -78,8 +108,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             default:
                 break;
             }
-            plugin.dispatch(call.opcode, call.index, call.value,
-                            call.withPointer ? scratch.data() : nullptr, call.opt);
+            void* pointer = call.withPointer ? scratch.data() : nullptr;
+            if (call.opcode == effEditOpen) {
+                pointer = call.withPointer ? &window : nullptr;
+            }
+            plugin.dispatch(call.opcode, call.index, call.value, pointer, call.opt);
+            if (call.opcode == effEditOpen && window.child() != nullptr) {
+                window.child()->paint();
+            }
         }
         plugin.sendEvents(std::vector{tarvolin::host::midiEvent(0, 0x90, 69, 100)});
         tarvolin::fuzz::renderAndCheck(plugin, 512);

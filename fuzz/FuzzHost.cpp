@@ -30,13 +30,26 @@ float renderedVolume(const host::PluginInstance& plugin) {
 
 } // namespace
 
-const host::PluginModule& module() {
-    static const host::PluginModule loaded(TARVOLIN_MODULE_PATH);
+namespace {
+
+const host::PluginModule& load(const host::PluginModule& loaded) {
     if (!loaded.isLoaded()) {
         std::fprintf(stderr, "%s\n", loaded.error().c_str());
         std::abort();
     }
     return loaded;
+}
+
+} // namespace
+
+const host::PluginModule& module() {
+    static const host::PluginModule loaded(TARVOLIN_MODULE_PATH);
+    return load(loaded);
+}
+
+const host::PluginModule& headlessModule() {
+    static const host::PluginModule loaded(TARVOLIN_HEADLESS_MODULE_PATH);
+    return load(loaded);
 }
 
 audioMasterCallback hostCallback() {

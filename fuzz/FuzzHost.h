@@ -9,8 +9,10 @@
 
 namespace tarvolin::fuzz {
 
-// The module under test, loaded once per fuzzing process as a host loads it.
+// The built module, or its build with the editor on the headless back end,
+// loaded once per fuzzing process as a host loads it.
 const host::PluginModule& module();
+const host::PluginModule& headlessModule();
 
 // A host that answers like a VST 2.4 host and keeps nothing.
 audioMasterCallback hostCallback();

@@ -2,8 +2,8 @@
 # A short fixed run of one fuzz target over its seed corpus. New inputs go to
 # a scratch folder, so the committed corpus stays as it is.
 set -euo pipefail
-target=$(realpath "$1") seeds=$(realpath "$2") scratch=$(realpath -m "$3")
+target=$(realpath "$1") seeds=$(realpath "$2") scratch=$(realpath -m "$3") runs=${4:-4000}
 rm -rf "$scratch"
 mkdir -p "$scratch"
 cd "$scratch"
-exec "$target" -runs=4000 -seed=1 -max_len=8192 -print_final_stats=1 "$scratch" "$seeds"
+exec "$target" -runs="$runs" -seed=1 -max_len=8192 -print_final_stats=1 "$scratch" "$seeds"

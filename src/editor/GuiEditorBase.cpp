@@ -1,7 +1,10 @@
 #include "editor/GuiEditorBase.h"
 
 #include "gui/Frame.h"
+#include "gui/platform/Window.h"
 #include "shell/EffectBaseExt.h"
+
+#include <cstring>
 
 namespace tarvolin {
 
@@ -50,7 +53,7 @@ void GuiEditorBase::trackingIdle() {
     if (frame == nullptr || frame->getPlatformWindow() == nullptr) {
         return;
     }
-    const std::uint32_t now = frame->getPlatformWindow()->tickCount();
+    const std::uint32_t now = platform::milliseconds();
     // A difference, not a sum, so that the clock wrapping round changes nothing.
     if (now - lastIdleTime < kTrackingIdleInterval) {
         return;
@@ -60,6 +63,29 @@ void GuiEditorBase::trackingIdle() {
     // The host may close the editor here; nothing of it is touched afterwards.
     if (EffectBase* owner = EditorInterface::effect) {
         owner->hostIdle();
+    }
+}
+
+void* GuiEditorBase::openWindow(const WindowRequest& request) {
+    EffectBaseExt* owner = effect();
+    if (owner == nullptr) {
+        return nullptr;
+    }
+    hostWindow = {};
+    std::memcpy(hostWindow.title, request.title, sizeof hostWindow.title);
+    hostWindow.title[sizeof hostWindow.title - 1] = '\0';
+    // The host's record has room for 16 bits of each.
+    hostWindow.xPos = static_cast<std::int16_t>(request.position.h);
+    hostWindow.yPos = static_cast<std::int16_t>(request.position.v);
+    hostWindow.width = static_cast<std::int16_t>(request.width);
+    hostWindow.height = static_cast<std::int16_t>(request.height);
+    hostWindow.style = request.style;
+    return owner->hostOpenWindow(&hostWindow);
+}
+
+void GuiEditorBase::closeWindow(const WindowRequest& /*request*/) {
+    if (EffectBaseExt* owner = effect()) {
+        owner->hostCloseWindow(&hostWindow);
     }
 }
 

@@ -35,7 +35,11 @@ public:
 
     // At most once every 50 milliseconds: the idle pass, then idle time for the host.
     void trackingIdle() override;
-    EffectBaseExt* effect() override;
+    // An own-window frame's window, asked of the host; one at a time.
+    void* openWindow(const WindowRequest& request) override;
+    void closeWindow(const WindowRequest& request) override;
+
+    EffectBaseExt* effect();
 
     Frame* getFrame() const { return frame.get(); }
 
@@ -44,8 +48,12 @@ protected:
 
     ERect rect{};
     std::unique_ptr<Frame> frame;
-    // Milliseconds of the frame window's clock at the last throttled idle.
+    // Milliseconds of the platform's clock at the last throttled idle.
     std::uint32_t lastIdleTime = 0;
+
+private:
+    // The record the host opened a window for, handed back as it is when the window closes.
+    VstWindow hostWindow{};
 };
 
 } // namespace tarvolin

@@ -6,6 +6,7 @@
 #include "gui/Frame.h"
 #include "gui/Knobs.h"
 #include "gui/Switches.h"
+#include "gui/platform/Window.h"
 #include "shell/EffectBaseExt.h"
 
 #include <memory>
@@ -108,7 +109,7 @@ bool SynthEditor::buildFrame(void* window) {
         return false;
     }
     frame->setBackground(background);
-    lastIdleTime = frame->getPlatformWindow()->tickCount();
+    lastIdleTime = platform::milliseconds();
     for (const ControlPlacement& placement : kControlLayout) {
         Control* control = makeControl(placement);
         control->setValue(effect()->getParameter(placement.index));

@@ -6,8 +6,6 @@
 #include "gui/FrameEditor.h"
 #include "gui/MouseButtons.h"
 
-#include <memory>
-
 namespace tarvolin {
 
 namespace {
@@ -18,6 +16,10 @@ constexpr int kResetGesture = ButtonLeft | ModifierAlt;
 
 Control::Control(const Rect& size, ControlListener* listener, int tag)
     : View(size), listener(listener), tag(tag) {}
+
+Control::FrameWatch::FrameWatch(const Control& control)
+    : watching(control.getParentFrame() != nullptr),
+      alive(watching ? control.getParentFrame()->lifetime() : std::weak_ptr<const void>()) {}
 
 void Control::refresh(DrawContext& context) {
     if (differsFromDrawn()) {
@@ -55,29 +57,48 @@ void Control::trackMouse(DrawContext& context, Point& where) {
         return;
     }
     // The listener and the tracking idle both reach the host, which may close
-    // the editor meanwhile; then the frame, this control and the context's
-    // window are gone and the loop ends without touching them.
-    const Frame* frame = getParentFrame();
-    const std::weak_ptr<const void> frameAlive =
-        frame != nullptr ? frame->lifetime() : std::weak_ptr<const void>();
-    const auto frameGone = [frame, &frameAlive] {
-        return frame != nullptr && frameAlive.expired();
-    };
+    // the editor meanwhile; then the loop ends without touching anything.
+    const FrameWatch watch(*this);
     // The first pass uses the click position itself.
     do {
         setValue(valueAt(where));
         if (differsFromDrawn()) {
             notifyListener(context);
-            if (frameGone()) {
+            if (watch.frameGone()) {
                 return;
             }
         }
         where = context.getMouseLocation();
         trackingIdle();
-        if (frameGone()) {
+        if (watch.frameGone()) {
             return;
         }
     } while (context.getMouseButtons() != 0);
+}
+
+bool Control::followPress(DrawContext& context, Point& where,
+                          const std::function<float(Point)>& valueFor, float whenReleased) {
+    const FrameWatch watch(*this);
+    if (context.getMouseButtons() == 0) {
+        setValue(whenReleased);
+        notifyListener(context);
+        return !watch.frameGone();
+    }
+    do {
+        setValue(valueFor(where));
+        if (differsFromDrawn()) {
+            notifyListener(context);
+            if (watch.frameGone()) {
+                return false;
+            }
+        }
+        where = context.getMouseLocation();
+        trackingIdle();
+        if (watch.frameGone()) {
+            return false;
+        }
+    } while (context.getMouseButtons() != 0);
+    return true;
 }
 
 } // namespace tarvolin

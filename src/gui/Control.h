@@ -3,6 +3,8 @@
 #include "gui/View.h"
 
 #include <atomic>
+#include <functional>
+#include <memory>
 
 namespace tarvolin {
 
@@ -39,6 +41,20 @@ public:
     ControlListener* getListener() const { return listener; }
 
 protected:
+    // Tells whether the frame a control sat in when the watch began has been
+    // destroyed since: a listener reaching the host, a tracking idle or a
+    // pop-up menu may let the host close the editor, and then the control
+    // itself is gone and nothing of it may be touched.
+    class FrameWatch {
+    public:
+        explicit FrameWatch(const Control& control);
+        bool frameGone() const { return watching && alive.expired(); }
+
+    private:
+        bool watching;
+        std::weak_ptr<const void> alive;
+    };
+
     void markDrawn() { drawnValue = getValue(); }
     bool differsFromDrawn() const { return getValue() != drawnValue; }
 
@@ -50,6 +66,15 @@ protected:
     void trackMouse(DrawContext& context, Point& where);
     // The value the mouse at where stands for; the tracking controls define it.
     virtual float valueAt(Point where) const;
+
+    // The loop of the buttons that follow a press: while any button or key is
+    // down, the value is valueFor the polled mouse position (the click's on
+    // the first pass) and the listener hears of every pass that differs from
+    // the drawn value. A press already released when first polled sets
+    // whenReleased once and tells the listener anyway. False when the frame
+    // went away meanwhile.
+    bool followPress(DrawContext& context, Point& where,
+                     const std::function<float(Point)>& valueFor, float whenReleased);
 
     // Whoever calls trackMouse or changes the value with the mouse needs a listener.
     void notifyListener(DrawContext& context);

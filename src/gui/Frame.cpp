@@ -2,9 +2,7 @@
 
 #include "gui/Bitmap.h"
 #include "gui/DrawContext.h"
-#include "gui/FrameEditor.h"
 #include "gui/WindowClass.h"
-#include "shell/EffectBaseExt.h"
 
 #include <algorithm>
 #include <cstring>
@@ -23,15 +21,14 @@ Frame::Frame(const Rect& size, void* parentWindow, FrameEditor* editor)
     createChildWindow();
 }
 
-Frame::Frame(const Rect& size, const char* title, FrameEditor* editor, VstInt32 style)
+Frame::Frame(const Rect& size, const char* title, FrameEditor* editor, int style)
     : View(size), editor(editor), parentWindow(nullptr), ownWindowMode(true) {
     if (title != nullptr) {
         std::strncpy(windowRequest.title, title, sizeof windowRequest.title - 1);
     }
-    windowRequest.xPos = static_cast<std::int16_t>(size.left);
-    windowRequest.yPos = static_cast<std::int16_t>(size.top);
-    windowRequest.width = static_cast<std::int16_t>(size.width());
-    windowRequest.height = static_cast<std::int16_t>(size.height());
+    windowRequest.position = size.topLeft();
+    windowRequest.width = size.width();
+    windowRequest.height = size.height();
     windowRequest.style = style;
 }
 
@@ -51,9 +48,8 @@ Frame::~Frame() {
         childWindow.reset();
         WindowClass::release();
     }
-    if (ownWindowMode && parentWindow != nullptr && editor != nullptr &&
-        editor->effect() != nullptr) {
-        editor->effect()->hostCloseWindow(&windowRequest);
+    if (ownWindowMode && parentWindow != nullptr && editor != nullptr) {
+        editor->closeWindow(windowRequest);
     }
     parentWindow = nullptr;
 }
@@ -81,15 +77,13 @@ bool Frame::open(const Point* position) {
         }
         return true;
     }
-    EffectBaseExt* effect = editor != nullptr ? editor->effect() : nullptr;
-    if (effect == nullptr) {
+    if (editor == nullptr) {
         return false;
     }
     if (position != nullptr) {
-        windowRequest.xPos = static_cast<std::int16_t>(position->h);
-        windowRequest.yPos = static_cast<std::int16_t>(position->v);
+        windowRequest.position = *position;
     }
-    parentWindow = effect->hostOpenWindow(&windowRequest);
+    parentWindow = editor->openWindow(windowRequest);
     if (parentWindow == nullptr) {
         return false;
     }
@@ -172,8 +166,14 @@ void Frame::draw(DrawContext& context) {
 
 void Frame::mouseDown(DrawContext& context, Point& where) {
     if (focusView != nullptr && !where.isInside(focusView->getSize())) {
-        focusView->releaseFocus();
+        View* leaving = focusView;
         focusView = nullptr;
+        // A text field that loses the focus tells its listener, which may close the editor.
+        const std::weak_ptr<const void> stillHere = lifetime();
+        leaving->releaseFocus();
+        if (stillHere.expired()) {
+            return;
+        }
     }
     if (modalView != nullptr) {
         if (where.isInside(modalView->getSize())) {
@@ -200,18 +200,6 @@ void Frame::refresh(DrawContext& context) {
     for (int i = 0; i < viewCount; ++i) {
         views[i]->refresh(context);
     }
-}
-
-template <typename Pass> void Frame::withWindowContext(Pass&& pass) {
-    if (childWindow == nullptr) {
-        return;
-    }
-    std::unique_ptr<platform::Surface> surface = childWindow->surface();
-    if (surface == nullptr) {
-        return;
-    }
-    DrawContext context(this, surface.get(), childWindow.get());
-    pass(context);
 }
 
 void Frame::drawView(View* view) {

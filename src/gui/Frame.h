@@ -1,15 +1,15 @@
 #pragma once
 
+#include "gui/DrawContext.h"
+#include "gui/FrameEditor.h"
 #include "gui/View.h"
 #include "gui/platform/Window.h"
-#include "shell/vst2.h"
 
 #include <memory>
 
 namespace tarvolin {
 
 class Bitmap;
-class FrameEditor;
 
 // The view that owns all others and the child window they live in. It draws
 // the background and the views on every paint request, routes each click to
@@ -18,8 +18,8 @@ class Frame : public View, private platform::WindowClient {
 public:
     // Embedded in the host's window, as the editor opens it.
     Frame(const Rect& size, void* parentWindow, FrameEditor* editor);
-    // In a window the host opens on request; call open to show it.
-    Frame(const Rect& size, const char* title, FrameEditor* editor, VstInt32 style);
+    // In a window the host opens on request through the editor; call open to show it.
+    Frame(const Rect& size, const char* title, FrameEditor* editor, int style);
     ~Frame() override;
 
     void draw(DrawContext& context) override;
@@ -49,6 +49,12 @@ public:
     void drawView(View* view);
     // The refresh pass; nothing before the first paint or after the window is gone.
     void idle();
+    // Runs pass with a drawing context on the window's surface, outside any
+    // paint request; nothing when the window is gone.
+    template <typename Pass> void withWindowContext(Pass&& pass);
+    // The same, or with a context that draws nothing when the window gives no
+    // surface: for work that must be done whether or not it can be seen.
+    template <typename Pass> void withAnyContext(Pass&& pass);
 
     // Own-window mode: asks the host for its window, optionally at a new place,
     // or brings it to the front when it is open already.
@@ -73,7 +79,6 @@ private:
     void windowDestroyed() override;
 
     bool createChildWindow();
-    template <typename Pass> void withWindowContext(Pass&& pass);
 
     FrameEditor* editor;
     void* parentWindow;
@@ -87,8 +92,32 @@ private:
     bool windowOpen = false;
     std::unique_ptr<platform::Window> childWindow;
     bool ownWindowMode = false;
-    VstWindow windowRequest{};
+    WindowRequest windowRequest;
     std::shared_ptr<const int> alive = std::make_shared<const int>(0);
 };
+
+template <typename Pass> void Frame::withWindowContext(Pass&& pass) {
+    if (childWindow == nullptr) {
+        return;
+    }
+    std::unique_ptr<platform::Surface> surface = childWindow->surface();
+    if (surface == nullptr) {
+        return;
+    }
+    DrawContext context(this, surface.get(), childWindow.get());
+    pass(context);
+}
+
+template <typename Pass> void Frame::withAnyContext(Pass&& pass) {
+    bool done = false;
+    withWindowContext([&pass, &done](DrawContext& context) {
+        done = true;
+        pass(context);
+    });
+    if (!done) {
+        DrawContext context(this, nullptr, nullptr);
+        pass(context);
+    }
+}
 
 } // namespace tarvolin

@@ -93,8 +93,9 @@ void Selector::mouseDown(DrawContext& context, Point& where) {
 }
 
 float Selector::valueForDistance(int distance, double zone, bool boundaryEndsPosition) const {
+    // With fewer than two positions no position has a value of its own.
     if (positionCount < 2) {
-        return 0.0f;
+        return getValue();
     }
     int position = positionCount - 1;
     for (int i = 1; i < positionCount; ++i) {

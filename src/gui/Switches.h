@@ -48,6 +48,7 @@ protected:
 
     Bitmap* getBitmap() const { return bitmap; }
     int getImageHeight() const { return imageHeight; }
+    int getImageCount() const { return imageCount; }
 
 private:
     Bitmap* bitmap;

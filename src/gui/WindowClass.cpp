@@ -1,7 +1,6 @@
 #include "gui/WindowClass.h"
 
 #include "gui/platform/Window.h"
-#include "shell/ModuleState.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -19,7 +18,7 @@ const char* WindowClass::acquire() {
     if (useCount++ == 0) {
         // The low 32 bits of the handle name the class, as on the 32-bit platform.
         const auto handle =
-            static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(moduleInstance));
+            static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(platform::moduleHandle()));
         std::snprintf(className, sizeof className, "Plugin%08x", static_cast<unsigned>(handle));
         platform::registerWindowClass(className);
     }

@@ -39,7 +39,10 @@ void floatToText(float value, char* text) {
     count += 2;
     int fittingDigits = 1;
     int allDigits = 1;
-    for (double quotient = integerPart / 10.0; quotient >= 1.0; quotient /= 10.0) {
+    // At most eight digits pass the range checks above; the bound on the count
+    // says so to the compiler too.
+    for (double quotient = integerPart / 10.0; quotient >= 1.0 && digitCount < kTextLength;
+         quotient /= 10.0) {
         digits[digitCount++] = digitOf(quotient);
         ++allDigits;
         if (count < kTextLength) {

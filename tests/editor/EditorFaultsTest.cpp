@@ -66,7 +66,7 @@ TEST(EditorFaults, TrackingIdlesAtMostEveryFiftyMilliseconds) {
 
 TEST(EditorFaults, AClockThatWrapsRoundKeepsTheTrackingIdles) {
     EditorSession session;
-    session.window.advanceClock(0xffffff00u);
+    session.window.setClock(0xffffff00u);
     ASSERT_EQ(session.open(), 1);
     session.window.setClockStepPerPoll(300);
     session.drag(kCutoffCentre, {kCutoffCentre, kCutoffCentre});

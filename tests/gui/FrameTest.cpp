@@ -8,7 +8,6 @@
 #include "gui/platform/headless/HeadlessHost.h"
 #include "gui/platform/headless/HeadlessWindow.h"
 #include "gui/platform/raster/RasterPicture.h"
-#include "shell/ModuleState.h"
 
 #include <gtest/gtest.h>
 
@@ -224,8 +223,9 @@ TEST(FrameWindowClass, RegisteredOnceForSeveralFramesAndGoneWithTheLast) {
     EXPECT_EQ(WindowClass::users(), 2);
 
     char expected[32];
-    std::snprintf(expected, sizeof expected, "Plugin%08x",
-                  static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(moduleInstance)));
+    std::snprintf(
+        expected, sizeof expected, "Plugin%08x",
+        static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(platform::moduleHandle())));
     ASSERT_NE(firstHost.child(), nullptr);
     EXPECT_STREQ(firstHost.child()->windowClassName(), expected);
     EXPECT_TRUE(platform::headlessClassRegistered(expected));

@@ -1,7 +1,8 @@
-// Draws the test scene with the raster back end in a headless window and
-// writes it as a PPM file: the reference the Windows build compares its GDI
-// drawing of the same scene with.
+// Draws the test scenes with the raster back end in headless windows and
+// writes them as PPM files: the references the Windows build compares its
+// GDI drawing of the same scenes with.
 
+#include "ControlScene.h"
 #include "ScenePixels.h"
 #include "TestScene.h"
 
@@ -25,14 +26,7 @@ Bitmap* rasterStencil() {
     return new Bitmap(0, std::make_unique<platform::RasterPicture>(std::move(pixels)));
 }
 
-ScenePixels renderScene() {
-    platform::HeadlessHost host;
-    Frame frame({0, 0, kSceneWidth, kSceneHeight}, &host, nullptr);
-    Bitmap* stencil = rasterStencil();
-    frame.addView(new SceneView(stencil));
-    stencil->forget();
-    host.child()->paint();
-    const platform::PixelBuffer& drawn = host.child()->pixels();
+ScenePixels pixelsOf(const platform::PixelBuffer& drawn) {
     ScenePixels pixels(drawn.width(), drawn.height());
     for (int v = 0; v < pixels.height; ++v) {
         for (int h = 0; h < pixels.width; ++h) {
@@ -42,13 +36,32 @@ ScenePixels renderScene() {
     return pixels;
 }
 
+ScenePixels renderScene() {
+    platform::HeadlessHost host;
+    Frame frame({0, 0, kSceneWidth, kSceneHeight}, &host, nullptr);
+    Bitmap* stencil = rasterStencil();
+    frame.addView(new SceneView(stencil));
+    stencil->forget();
+    host.child()->paint();
+    return pixelsOf(host.child()->pixels());
+}
+
+ScenePixels renderControls() {
+    platform::HeadlessHost host;
+    Frame frame({0, 0, kControlSceneWidth, kControlSceneHeight}, &host, nullptr);
+    addControlScene(frame, nullptr);
+    host.child()->paint();
+    return pixelsOf(host.child()->pixels());
+}
+
 } // namespace
 } // namespace tarvolin::test
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.ppm\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s SCENE.ppm CONTROLS.ppm\n", argv[0]);
         return 2;
     }
-    return tarvolin::test::writePpm(tarvolin::test::renderScene(), argv[1]) ? 0 : 1;
+    using namespace tarvolin::test;
+    return writePpm(renderScene(), argv[1]) && writePpm(renderControls(), argv[2]) ? 0 : 1;
 }

@@ -3,9 +3,11 @@
 #include "gui/Control.h"
 #include "gui/ControlListener.h"
 #include "gui/DrawContext.h"
+#include "gui/Frame.h"
 #include "gui/FrameEditor.h"
 #include "gui/View.h"
 
+#include <memory>
 #include <vector>
 
 namespace tarvolin::test {
@@ -68,10 +70,22 @@ public:
     std::vector<int> tags;
 };
 
+// Closes the editor when it hears of a change, as a host may.
+class ClosingListener : public ControlListener {
+public:
+    explicit ClosingListener(std::unique_ptr<Frame>& frame) : frame(frame) {}
+    void controlChanged(DrawContext&, Control&) override { frame.reset(); }
+
+private:
+    std::unique_ptr<Frame>& frame;
+};
+
+// Counts tracking idles; it has no host, so it opens no windows.
 class CountingEditor : public FrameEditor {
 public:
     void trackingIdle() override { ++trackingIdles; }
-    EffectBaseExt* effect() override { return nullptr; }
+    void* openWindow(const WindowRequest&) override { return nullptr; }
+    void closeWindow(const WindowRequest&) override {}
 
     int trackingIdles = 0;
 };

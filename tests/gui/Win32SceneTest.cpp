@@ -1,3 +1,4 @@
+#include "ControlScene.h"
 #include "SceneComparison.h"
 #include "ScenePixels.h"
 #include "TestScene.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <set>
 
 namespace tarvolin {
@@ -38,6 +40,45 @@ bool insideSomeCell(int h, int v) {
     return false;
 }
 
+// Compares one cell with the raster back end's drawing, as closely as agreed.
+void expectAgreement(const ScenePixels& drawn, const ScenePixels& reference, const char* name,
+                     const Rect& cell, test::Agreement agreement, int tolerance) {
+    // A cell the reference shows as one flat colour would compare vacuously.
+    EXPECT_GT(distinctColours(reference, cell), 1) << name;
+    const test::CellDifference difference = test::compareCell(drawn, reference, cell);
+    std::printf("%-32s %5d pixels differ, farthest %d, ink rectangle off by %d\n", name,
+                difference.differing, difference.farthest, difference.inkOffset);
+    switch (agreement) {
+    case test::Agreement::Exact:
+        EXPECT_EQ(difference.differing, 0) << name;
+        break;
+    case test::Agreement::Near:
+        EXPECT_LE(difference.farthest, tolerance) << name;
+        break;
+    case test::Agreement::Placed:
+        EXPECT_LE(difference.inkOffset, tolerance) << name;
+        EXPECT_TRUE(difference.sameMainInk) << name;
+        break;
+    }
+}
+
+std::optional<ScenePixels> referencePicture(const char* path, int width, int height) {
+    std::optional<ScenePixels> pixels = test::readPpm(path);
+    EXPECT_TRUE(pixels.has_value()) << "no " << path << ": the native build draws it";
+    if (pixels && (pixels->width != width || pixels->height != height)) {
+        ADD_FAILURE() << path << " is " << pixels->width << " by " << pixels->height;
+        return std::nullopt;
+    }
+    return pixels;
+}
+
+ScenePixels pixelsOfWindow(HWND window, int width, int height) {
+    HDC dc = GetDC(window);
+    ScenePixels pixels = test::pixelsOf(dc, width, height);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
 // The scene in a frame, in a child window of a real top-level window.
 class SceneInWindow : public ::testing::Test {
 protected:
@@ -49,13 +90,7 @@ protected:
     }
 
     HWND child() const { return static_cast<HWND>(frame->getChildWindow()); }
-
-    ScenePixels windowPixels() const {
-        HDC dc = GetDC(child());
-        ScenePixels pixels = test::pixelsOf(dc, kSceneWidth, kSceneHeight);
-        ReleaseDC(child(), dc);
-        return pixels;
-    }
+    ScenePixels windowPixels() const { return pixelsOfWindow(child(), kSceneWidth, kSceneHeight); }
 
     test::HostWindow host{0, 0, kSceneWidth, kSceneHeight};
     std::unique_ptr<Frame> frame =
@@ -64,11 +99,8 @@ protected:
 };
 
 TEST_F(SceneInWindow, PaintMatchesTheRasterBackEnd) {
-    const auto reference = test::readPpm(TARVOLIN_SCENE_REFERENCE);
-    ASSERT_TRUE(reference.has_value())
-        << "no " << TARVOLIN_SCENE_REFERENCE << ": the native build draws it";
-    ASSERT_EQ(reference->width, kSceneWidth);
-    ASSERT_EQ(reference->height, kSceneHeight);
+    const auto reference = referencePicture(TARVOLIN_SCENE_REFERENCE, kSceneWidth, kSceneHeight);
+    ASSERT_TRUE(reference.has_value());
 
     test::paintAndDispatch(host.handle());
     ASSERT_GE(view->draws, 1);
@@ -77,23 +109,8 @@ TEST_F(SceneInWindow, PaintMatchesTheRasterBackEnd) {
     test::writePpm(drawn, "scene-win32.ppm");
 
     for (const test::SceneElement& element : test::sceneElements()) {
-        // An element the reference shows as one flat colour would compare vacuously.
-        EXPECT_GT(distinctColours(*reference, element.cell), 1) << element.name;
-        const test::CellDifference difference = test::compareCell(drawn, *reference, element.cell);
-        std::printf("%-32s %5d pixels differ, farthest %d, ink rectangle off by %d\n", element.name,
-                    difference.differing, difference.farthest, difference.inkOffset);
-        switch (element.agreement) {
-        case test::Agreement::Exact:
-            EXPECT_EQ(difference.differing, 0) << element.name;
-            break;
-        case test::Agreement::Near:
-            EXPECT_LE(difference.farthest, element.tolerance) << element.name;
-            break;
-        case test::Agreement::Placed:
-            EXPECT_LE(difference.inkOffset, element.tolerance) << element.name;
-            EXPECT_TRUE(difference.sameMainInk) << element.name;
-            break;
-        }
+        expectAgreement(drawn, *reference, element.name, element.cell, element.agreement,
+                        element.tolerance);
     }
     int strays = 0;
     for (int v = 0; v < kSceneHeight; ++v) {
@@ -117,6 +134,23 @@ TEST_F(SceneInWindow, DrawingOutsidePaintRequestsGivesThePaintedPixels) {
 
     EXPECT_EQ(view->draws, drawsBefore + 1);
     EXPECT_EQ(windowPixels().rgb, painted.rgb);
+}
+
+TEST(ControlSceneInWindow, PaintMatchesTheRasterBackEnd) {
+    const auto reference = referencePicture(TARVOLIN_CONTROLS_REFERENCE, test::kControlSceneWidth,
+                                            test::kControlSceneHeight);
+    ASSERT_TRUE(reference.has_value());
+    test::HostWindow host{0, 0, test::kControlSceneWidth, test::kControlSceneHeight};
+    Frame frame(Rect(0, 0, test::kControlSceneWidth, test::kControlSceneHeight), host.handle(),
+                nullptr);
+    test::addControlScene(frame, nullptr);
+    test::paintAndDispatch(host.handle());
+    const ScenePixels drawn = pixelsOfWindow(static_cast<HWND>(frame.getChildWindow()),
+                                             test::kControlSceneWidth, test::kControlSceneHeight);
+    test::writePpm(drawn, "controls-win32.ppm");
+    for (const test::ControlCell& cell : test::controlCells()) {
+        expectAgreement(drawn, *reference, cell.name, cell.cell, cell.agreement, cell.tolerance);
+    }
 }
 
 } // namespace

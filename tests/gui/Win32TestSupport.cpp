@@ -5,7 +5,6 @@
 #include "gui/platform/win32/GdiObject.h"
 #include "gui/platform/win32/GdiPicture.h"
 #include "gui/platform/win32/MemoryDc.h"
-#include "shell/ModuleState.h"
 
 #include <gtest/gtest.h>
 
@@ -46,19 +45,16 @@ public:
     HDC dc;
 };
 
-// The pictures are linked into the test program itself, and DllMain, which
-// stores the handle in the module, does not run for a program.
-class ProgramResources : public ::testing::Environment {
+class WindowsOnDisplay : public ::testing::Environment {
 public:
     void SetUp() override {
-        moduleInstance = GetModuleHandleA(nullptr);
         const HostWindow probe(0, 0, 1, 1);
         ASSERT_NE(probe.handle(), nullptr) << "Wine opens windows only on a display: xvfb-run -a";
     }
 };
 
-[[maybe_unused]] const auto* const programResources =
-    ::testing::AddGlobalTestEnvironment(new ProgramResources);
+[[maybe_unused]] const auto* const windowsOnDisplay =
+    ::testing::AddGlobalTestEnvironment(new WindowsOnDisplay);
 
 } // namespace
 

@@ -4,7 +4,6 @@
 #include "gui/Frame.h"
 #include "gui/MouseButtons.h"
 #include "gui/WindowClass.h"
-#include "shell/ModuleState.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +17,16 @@ using test::RecordingView;
 
 std::string expectedClassName() {
     char name[32];
-    std::snprintf(name, sizeof name, "Plugin%08x",
-                  static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(moduleInstance)));
+    std::snprintf(
+        name, sizeof name, "Plugin%08x",
+        static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(platform::moduleHandle())));
     return name;
 }
 
 bool classRegistered(const std::string& name) {
     WNDCLASSA found{};
-    return GetClassInfoA(static_cast<HINSTANCE>(moduleInstance), name.c_str(), &found) != 0;
+    return GetClassInfoA(static_cast<HINSTANCE>(platform::moduleHandle()), name.c_str(), &found) !=
+           0;
 }
 
 class FrameInHostWindow : public ::testing::Test {
@@ -66,7 +67,8 @@ TEST_F(FrameInHostWindow, ChildWindowOfTheModuleClassFillsTheFrame) {
     EXPECT_EQ(placed.bottom, 90);
 
     WNDCLASSA registered{};
-    ASSERT_NE(GetClassInfoA(static_cast<HINSTANCE>(moduleInstance), className.c_str(), &registered),
+    ASSERT_NE(GetClassInfoA(static_cast<HINSTANCE>(platform::moduleHandle()), className.c_str(),
+                            &registered),
               0);
     EXPECT_EQ(registered.style, 0u);
     EXPECT_EQ(registered.hCursor, LoadCursorA(nullptr, IDC_ARROW));
@@ -176,11 +178,10 @@ TEST_F(FrameInHostWindow, SwappedButtonsReadAsTheLogicalOnes) {
     EXPECT_EQ(otherButton, ButtonRight);
 }
 
-TEST_F(FrameInHostWindow, TickCountFollowsTheClock) {
-    const platform::Window& window = *frame->getPlatformWindow();
-    const std::uint32_t start = window.tickCount();
+TEST(Win32Clock, MillisecondsFollowTheSystemClock) {
+    const std::uint32_t start = platform::milliseconds();
     Sleep(60);
-    const std::uint32_t elapsed = window.tickCount() - start;
+    const std::uint32_t elapsed = platform::milliseconds() - start;
     EXPECT_GE(elapsed, 40u);
     EXPECT_LT(elapsed, 2000u);
 }

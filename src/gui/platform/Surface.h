@@ -2,7 +2,7 @@
 
 #include "gui/Colour.h"
 #include "gui/DrawingStyles.h"
-#include "gui/FontTable.h"
+#include "gui/FontRequest.h"
 #include "gui/Geometry.h"
 
 #include <span>

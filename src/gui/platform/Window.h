@@ -1,10 +1,13 @@
 #pragma once
 
+#include "gui/FontRequest.h"
 #include "gui/Geometry.h"
 #include "gui/platform/Surface.h"
 
 #include <cstdint>
 #include <memory>
+#include <span>
+#include <string_view>
 
 namespace tarvolin::platform {
 
@@ -22,6 +25,48 @@ protected:
     ~WindowClient() = default;
 };
 
+// What an edit field reports to the control that opened it.
+class EditFieldClient {
+public:
+    // Return went down in the field, or the field lost the keyboard focus:
+    // the edit is over. Comes at most once for each field, and the client may
+    // destroy the field while it is told.
+    virtual void editEnded() = 0;
+
+protected:
+    ~EditFieldClient() = default;
+};
+
+struct EditFieldStyle {
+    FontRequest font;
+    int leftMargin = 0;
+    int rightMargin = 0;
+};
+
+// A single-line text field over a window, its text centred and scrolling
+// sideways as it grows. Destroying the object removes the field and its font
+// without a notice.
+class EditField {
+public:
+    virtual ~EditField() = default;
+
+    // Gives the field the keyboard focus.
+    virtual void takeFocus() = 0;
+    // Copies the text, at most buffer.size() - 1 bytes of it, and a terminator
+    // into the buffer. False, with the buffer as it was, when the field went
+    // with its window.
+    virtual bool readText(std::span<char> buffer) const = 0;
+};
+
+// One line of a pop-up menu.
+struct MenuEntry {
+    std::string_view text;
+    bool separator = false;
+    bool checked = false;
+};
+
+inline constexpr int kNoMenuChoice = -1;
+
 // A child window inside the host's window. Destroying the object detaches the
 // client first, so messages that arrive late find nobody, then destroys the window.
 class Window {
@@ -37,20 +82,43 @@ public:
     virtual int mouseButtons() const = 0;
     // The cursor position in this window's client coordinates.
     virtual Point mouseLocation() const = 0;
-    // Milliseconds from an arbitrary start, wrapping at 32 bits.
-    virtual std::uint32_t tickCount() const = 0;
+    // Where the top-left corner of the client area lies on the screen.
+    virtual Point screenOrigin() const = 0;
 
-    // The native handle native child controls use as their parent.
+    // An edit field in this window at rect (client coordinates) showing text;
+    // null when none can be made. It tells client when the edit ends.
+    virtual std::unique_ptr<EditField> createEditField(const Rect& rect, std::string_view text,
+                                                       const EditFieldStyle& style,
+                                                       EditFieldClient& client) = 0;
+    // Shows the entries as a pop-up menu owned by this window, its top-left
+    // corner at position (screen coordinates), and waits until it closes:
+    // answers the index of the entry chosen, or kNoMenuChoice. The entries are
+    // read before the menu shows. The platform goes on delivering messages
+    // meanwhile, so the toolkit may run inside this call and even destroy
+    // this window: the implementation touches nothing of it afterwards.
+    virtual int popUpMenu(std::span<const MenuEntry> entries, Point position) = 0;
+
+    // The platform's own handle of the window, which the frame answers as its child window.
     virtual void* nativeHandle() const = 0;
     // Brings the top-level window that holds this one to the front.
     virtual void bringToTop() = 0;
 };
 
 // Supplied by exactly one window back end in each program.
-// The window class is registered under className before the first window is made.
+
+// The module's window class, under which all its windows are made: counted by
+// the toolkit, registered before the first window and unregistered after the
+// last. Back ends without registered classes keep the name for their windows.
 bool registerWindowClass(const char* className);
 void unregisterWindowClass(const char* className);
 std::unique_ptr<Window> createChildWindow(void* parentWindow, const char* className, int width,
                                           int height, WindowClient& client);
+
+// Milliseconds from an arbitrary start, wrapping at 32 bits: the one clock of the process.
+std::uint32_t milliseconds();
+
+// The loaded module (plug-in or program) that holds this code, whose pictures
+// the toolkit shows and whose window class it registers.
+void* moduleHandle();
 
 } // namespace tarvolin::platform

@@ -1,6 +1,13 @@
 #include "gui/platform/headless/HeadlessHost.h"
 
+#include "gui/platform/Window.h"
+
 namespace tarvolin::platform {
+
+HeadlessClock& HeadlessClock::process() {
+    static HeadlessClock clock;
+    return clock;
+}
 
 void HeadlessHost::scriptMouse(const std::vector<MouseState>& states) {
     script.assign(states.begin(), states.end());
@@ -12,13 +19,20 @@ Point HeadlessHost::mouseLocation() const {
 
 int HeadlessHost::pollButtons() {
     ++polls;
-    clock += clockStep;
+    clock().advance(clockStep);
     const int buttons = current().buttons;
     if (!script.empty()) {
         steady = script.front();
         script.pop_front();
     }
     return buttons;
+}
+
+int HeadlessHost::showMenu(const ShownMenu& menu) {
+    menus.push_back(menu);
+    // The user may replace the answerer, or meet another menu, while answering.
+    const MenuUser user = menuUser;
+    return user ? user(menu) : kNoMenuChoice;
 }
 
 } // namespace tarvolin::platform

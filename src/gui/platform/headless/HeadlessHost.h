@@ -1,13 +1,17 @@
 #pragma once
 
 #include "gui/Geometry.h"
+#include "gui/platform/headless/HeadlessClock.h"
 
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace tarvolin::platform {
 
+class HeadlessEditField;
 class HeadlessWindow;
 
 // One state of the mouse and modifier keys, as a MouseButtons word.
@@ -16,13 +20,30 @@ struct MouseState {
     int buttons = 0;
 };
 
+// A pop-up menu as it was shown.
+struct ShownMenu {
+    struct Line {
+        std::string text;
+        bool separator = false;
+        bool checked = false;
+    };
+    std::vector<Line> lines;
+    // The top-left corner, in screen coordinates.
+    Point position;
+};
+
 // Stands in for the host's editor window: pass its address as the parent
-// window. It plays the user: a scripted mouse and keyboard, and a clock.
+// window. It plays the user: a scripted mouse and keyboard, the answers to
+// pop-up menus, and the process's clock.
 // A plug-in module carries its own copy of the headless back end; what its
 // windows ask of the host is virtual, so that the host's own code answers,
 // and what the host asks of a window is virtual on the window's side.
 class HeadlessHost {
 public:
+    // Chooses from a menu: an entry's index, or kNoMenuChoice to dismiss it.
+    // It may do meanwhile whatever a host's idle call may, closing the editor included.
+    using MenuUser = std::function<int(const ShownMenu&)>;
+
     HeadlessHost() = default;
     virtual ~HeadlessHost() = default;
     HeadlessHost(const HeadlessHost&) = delete;
@@ -35,9 +56,16 @@ public:
     // at the click and the location read after a poll is the next state's.
     void scriptMouse(const std::vector<MouseState>& states);
 
-    void advanceClock(std::uint32_t milliseconds) { clock += milliseconds; }
+    void setClock(std::uint32_t milliseconds) { clock().set(milliseconds); }
+    void advanceClock(std::uint32_t milliseconds) { clock().advance(milliseconds); }
     // How far the clock moves on at each poll of the buttons, as time passes in a drag.
     void setClockStepPerPoll(std::uint32_t milliseconds) { clockStep = milliseconds; }
+
+    // Where the host's window, and so the child window at its corner, lies on the screen.
+    void setScreenOrigin(Point origin) { screenPosition = origin; }
+    // Every menu from now on is answered by user; without one, menus are dismissed.
+    void answerMenus(MenuUser user) { menuUser = std::move(user); }
+    const std::vector<ShownMenu>& menusShown() const { return menus; }
 
     // Plays a host window in which no child window can be made.
     void refuseChildWindows(bool refuse) { refusing = refuse; }
@@ -46,26 +74,36 @@ public:
     HeadlessWindow* child() const { return currentChild; }
     // Child windows made inside this host and not destroyed yet.
     int childCount() const { return children; }
+    // The edit field most recently made in one of its child windows and still there.
+    HeadlessEditField* editField() const { return currentField; }
+    int editFieldCount() const { return fields; }
     int buttonPolls() const { return polls; }
 
     virtual Point mouseLocation() const;
     virtual int pollButtons();
-    virtual std::uint32_t tickCount() const { return clock; }
+    virtual Point screenOrigin() const { return screenPosition; }
+    virtual int showMenu(const ShownMenu& menu);
+    virtual HeadlessClock& clock() const { return HeadlessClock::process(); }
     virtual bool refusesChildWindows() const { return refusing; }
 
 private:
+    friend class HeadlessEditField;
     friend class HeadlessWindow;
 
     MouseState current() const { return script.empty() ? steady : script.front(); }
 
     MouseState steady;
     std::deque<MouseState> script;
-    std::uint32_t clock = 0;
     std::uint32_t clockStep = 0;
+    Point screenPosition;
+    MenuUser menuUser;
+    std::vector<ShownMenu> menus;
     int polls = 0;
     bool refusing = false;
     HeadlessWindow* currentChild = nullptr;
     int children = 0;
+    HeadlessEditField* currentField = nullptr;
+    int fields = 0;
 };
 
 } // namespace tarvolin::platform

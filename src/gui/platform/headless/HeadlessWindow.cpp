@@ -1,7 +1,10 @@
 #include "gui/platform/headless/HeadlessWindow.h"
 
+#include "gui/platform/headless/HeadlessEditField.h"
 #include "gui/platform/headless/HeadlessHost.h"
 #include "gui/platform/raster/RasterSurface.h"
+
+#include <dlfcn.h>
 
 #include <set>
 #include <string>
@@ -20,7 +23,24 @@ ClassRegistry& classRegistry() {
     return registry;
 }
 
+// The clock of the program whose host the latest window was made in.
+HeadlessClock* processClock = nullptr;
+
 } // namespace
+
+std::uint32_t milliseconds() {
+    return (processClock != nullptr ? *processClock : HeadlessClock::process()).now();
+}
+
+void* moduleHandle() {
+    // The nearest thing to a module handle on ELF systems is the address the
+    // loader mapped the module at; it is unique per loaded module, like a HINSTANCE.
+    Dl_info info;
+    if (dladdr(reinterpret_cast<void*>(&moduleHandle), &info) == 0) {
+        return nullptr;
+    }
+    return info.dli_fbase;
+}
 
 int headlessClassRegistrations() {
     return classRegistry().registrations;
@@ -53,6 +73,7 @@ std::unique_ptr<Window> createChildWindow(void* parentWindow, const char* classN
     if (host.refusesChildWindows()) {
         return nullptr;
     }
+    processClock = &host.clock();
     return std::make_unique<HeadlessWindow>(host, className, width, height, client);
 }
 
@@ -109,8 +130,31 @@ Point HeadlessWindow::mouseLocation() const {
     return host.mouseLocation();
 }
 
-std::uint32_t HeadlessWindow::tickCount() const {
-    return host.tickCount();
+Point HeadlessWindow::screenOrigin() const {
+    return host.screenOrigin();
+}
+
+std::unique_ptr<EditField> HeadlessWindow::createEditField(const Rect& rect, std::string_view text,
+                                                           const EditFieldStyle& style,
+                                                           EditFieldClient& client) {
+    if (!alive) {
+        return nullptr;
+    }
+    return std::make_unique<HeadlessEditField>(host, rect, text, style, client);
+}
+
+int HeadlessWindow::popUpMenu(std::span<const MenuEntry> entries, Point position) {
+    if (!alive) {
+        return kNoMenuChoice;
+    }
+    ShownMenu menu;
+    menu.position = position;
+    for (const MenuEntry& entry : entries) {
+        menu.lines.push_back({std::string(entry.text), entry.separator, entry.checked});
+    }
+    // The user may close the editor and so destroy this window while choosing.
+    HeadlessHost& user = host;
+    return user.showMenu(menu);
 }
 
 void* HeadlessWindow::nativeHandle() const {

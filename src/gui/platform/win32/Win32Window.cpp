@@ -2,7 +2,8 @@
 
 #include "gui/MouseButtons.h"
 #include "gui/platform/win32/GdiSurface.h"
-#include "shell/ModuleState.h"
+#include "gui/platform/win32/PopupMenu.h"
+#include "gui/platform/win32/Win32EditField.h"
 
 #include <array>
 #include <utility>
@@ -34,7 +35,7 @@ std::unique_ptr<Window> createChildWindow(void* parentWindow, const char* classN
                                           int height, WindowClient& client) {
     HWND handle = CreateWindowExA(0, className, "Window", WS_CHILD | WS_VISIBLE, 0, 0, width,
                                   height, static_cast<HWND>(parentWindow), nullptr,
-                                  static_cast<HINSTANCE>(moduleInstance), nullptr);
+                                  static_cast<HINSTANCE>(moduleHandle()), nullptr);
     if (handle == nullptr) {
         return nullptr;
     }
@@ -158,8 +159,29 @@ Point Win32Window::mouseLocation() const {
     return {cursor.x, cursor.y};
 }
 
-std::uint32_t Win32Window::tickCount() const {
-    return GetTickCount();
+Point Win32Window::screenOrigin() const {
+    RECT placed{};
+    if (handle != nullptr) {
+        GetWindowRect(handle, &placed);
+    }
+    return {placed.left, placed.top};
+}
+
+std::unique_ptr<EditField> Win32Window::createEditField(const Rect& rect, std::string_view text,
+                                                        const EditFieldStyle& style,
+                                                        EditFieldClient& client) {
+    if (handle == nullptr) {
+        return nullptr;
+    }
+    return Win32EditField::create(handle, rect, text, style, client);
+}
+
+int Win32Window::popUpMenu(std::span<const MenuEntry> entries, Point position) {
+    if (handle == nullptr) {
+        return kNoMenuChoice;
+    }
+    // This object may be gone when the menu closes; the call needs only the handle.
+    return trackPopupMenu(handle, entries, position);
 }
 
 void Win32Window::bringToTop() {

@@ -19,7 +19,11 @@ public:
     std::unique_ptr<Surface> offscreen(int width, int height) override;
     int mouseButtons() const override;
     Point mouseLocation() const override;
-    std::uint32_t tickCount() const override;
+    Point screenOrigin() const override;
+    std::unique_ptr<EditField> createEditField(const Rect& rect, std::string_view text,
+                                               const EditFieldStyle& style,
+                                               EditFieldClient& client) override;
+    int popUpMenu(std::span<const MenuEntry> entries, Point position) override;
     void* nativeHandle() const override { return handle; }
     void bringToTop() override;
 

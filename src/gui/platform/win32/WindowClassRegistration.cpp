@@ -1,6 +1,5 @@
 #include "gui/platform/Window.h"
 #include "gui/platform/win32/Win32Window.h"
-#include "shell/ModuleState.h"
 
 namespace tarvolin::platform {
 
@@ -8,7 +7,7 @@ bool registerWindowClass(const char* className) {
     WNDCLASSA windowClass{};
     windowClass.style = 0;
     windowClass.lpfnWndProc = &Win32Window::procedure;
-    windowClass.hInstance = static_cast<HINSTANCE>(moduleInstance);
+    windowClass.hInstance = static_cast<HINSTANCE>(moduleHandle());
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = className;
@@ -16,7 +15,7 @@ bool registerWindowClass(const char* className) {
 }
 
 void unregisterWindowClass(const char* className) {
-    UnregisterClassA(className, static_cast<HINSTANCE>(moduleInstance));
+    UnregisterClassA(className, static_cast<HINSTANCE>(moduleHandle()));
 }
 
 } // namespace tarvolin::platform
