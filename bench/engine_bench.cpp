@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -78,6 +79,28 @@ void BM_FullModulation(benchmark::State& state) {
     renderBlocks(state, *engine);
 }
 BENCHMARK(BM_FullModulation);
+
+// Every costly path at once: both rectangles with FM and pulse width, both
+// LFOs (one on both pitches, one on the cutoff), the mod envelope on the
+// pulse widths, resonance and a glide. The same settings as the heaviest
+// patch the README compares with a peer.
+void BM_HeaviestPatch(benchmark::State& state) {
+    auto engine = defaultPatch();
+    const std::pair<ParameterIndex, float> settings[] = {
+        {kWaveformOsc1, 1.0f},   {kWaveformOsc2, 1.0f},    {kFmAmountOsc1, 0.6f},
+        {kFmAmountOsc2, 0.6f},   {kPwAmountOsc2, 0.3f},    {kCutoff, 0.4f},
+        {kResonance, 0.7f},      {kLfo1Rate, 0.5f},        {kLfo1Amount, 0.7f},
+        {kLfo1Destination, 0.75f}, {kLfo2Rate, 0.5f},      {kLfo2Amount, 0.8f},
+        {kLfo2Destination, 1.0f}, {kModEnvAmount, 0.6f},   {kModEnvDestination, 1.0f},
+        {kAttackMod, 0.3f},      {kDecayMod, 0.5f},        {kPortamento, 0.5f}};
+    for (const auto& [index, value] : settings) {
+        setParam(*engine, index, value);
+    }
+    engine->noteOn(48, 0);
+    engine->noteOn(60, 0); // legato: the glide runs too
+    renderBlocks(state, *engine);
+}
+BENCHMARK(BM_HeaviestPatch);
 
 void BM_HighResonance(benchmark::State& state) {
     auto engine = defaultPatch();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Float4.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -7,156 +9,143 @@
 namespace tarvolin {
 
 // The engine's sine, cosine and power of two: what the C library computes,
-// much cheaper. Each works in double precision and rounds once to float, so
-// its result is the float nearest the true value, as the library's is, but
-// for the rare argument whose value lies almost exactly between two floats.
-// The engine is written against a math policy; LibraryMath is the other one,
-// which tests swap in to show that the sound does not move.
+// much cheaper. The sine and cosine work on four angles at once in single
+// precision and come within about one unit in the last place of a value near
+// 1 of the true ones; the power of two works in double precision and rounds
+// once to float, so its result is the float nearest the true value, as the
+// library's is, but for the rare argument whose value lies almost exactly
+// between two floats. The engine is written against a math policy;
+// LibraryMath is the other one, which tests swap in to show that the sound
+// does not move.
 struct FastMath {
-    struct SineAndCosine {
-        float sine;
-        float cosine;
+    using Double2 = double __attribute__((vector_size(16)));
+    using Int64x2 = std::int64_t __attribute__((vector_size(16)));
+
+    struct SinesAndCosines {
+        Float4 sine;
+        Float4 cosine;
     };
 
-    static float sin(float x) noexcept {
-        if (!(std::fabs(static_cast<double>(x)) < kLargestReduced)) {
-            return static_cast<float>(std::sin(static_cast<double>(x)));
+    // Of each of four angles.
+    [[gnu::always_inline]] static SinesAndCosines sinCos(Float4 x) noexcept {
+        const Constants& k = kConstants;
+        if (!allLanes(magnitude(x) < k.largestReduced)) {
+            return libraryFallback(x); // drifted phases, infinities and NaN
         }
-        const Reduced reduced = reduce(x);
-        // sin(q pi/2 + r) is sin r, cos r, -sin r, -cos r for q = 0, 1, 2, 3.
-        const double value = (reduced.quadrant & 1) != 0 ? cosine(reduced.r) : sine(reduced.r);
-        return static_cast<float>((reduced.quadrant & 2) != 0 ? -value : value);
-    }
-    static float cos(float x) noexcept {
-        if (!(std::fabs(static_cast<double>(x)) < kLargestReduced)) {
-            return static_cast<float>(std::cos(static_cast<double>(x)));
-        }
-        const Reduced reduced = reduce(x);
-        // cos(q pi/2 + r) is cos r, -sin r, -cos r, sin r for q = 0, 1, 2, 3.
-        const double value = (reduced.quadrant & 1) != 0 ? sine(reduced.r) : cosine(reduced.r);
-        return static_cast<float>(((reduced.quadrant + 1) & 2) != 0 ? -value : value);
-    }
-    // Both at once, as the saw needs them of one angle.
-    static SineAndCosine sinCos(float x) noexcept {
-        const double d = x;
-        if (!(std::fabs(d) < kLargestReduced)) {
-            // drifted phases, infinities and NaN
-            return {static_cast<float>(std::sin(d)), static_cast<float>(std::cos(d))};
-        }
-        const Reduced reduced = reduce(x);
-        return turned(sine(reduced.r), cosine(reduced.r), reduced.quadrant);
-    }
+        // x = q pi/2 + r with q whole and |r| <= pi/4. Adding 1.5 * 2^23
+        // rounds x 2/pi to a whole number in the low bits of the sum, and
+        // those bits are q's quadrant. pi/2 comes in two parts: q times the
+        // first is exact for the q allowed here, and so is x minus that, as
+        // the two lie close together; only the tiny second product rounds.
+        const Float4 shifted = x * k.twoOverPi + k.roundingShift;
+        const Float4 q = shifted - k.roundingShift;
+        const Int4 quadrant = std::bit_cast<Int4>(shifted);
+        const Float4 r = (x - q * k.halfPiHigh) - q * k.halfPiLow;
 
-    struct TwoSinesAndCosines {
-        SineAndCosine first;
-        SineAndCosine second;
-    };
-    // Of two angles, as the rectangle needs them of its two branches: worked
-    // out side by side in the two halves of one register, each exactly as
-    // sinCos would.
-    static TwoSinesAndCosines sinCosPair(float a, float b) noexcept {
-        const double first = a;
-        const double second = b;
-        if (!(std::fabs(first) < kLargestReduced && std::fabs(second) < kLargestReduced)) {
-            return {sinCos(a), sinCos(b)};
-        }
-        const Double2 d = {first, second};
-        const Double2 q = roundToWhole(d * kTwoOverPi);
-        const Double2 r = d - q * kHalfPi;
-        const Double2 s = sine(r);
-        const Double2 c = cosine(r);
-        return {turned(s[0], c[0], static_cast<std::int64_t>(q[0]) & 3),
-                turned(s[1], c[1], static_cast<std::int64_t>(q[1]) & 3)};
-    }
+        // Minimax polynomials on |r| <= pi/4, exact to about a unit in the
+        // last place; the terms are grouped so that the products need not
+        // wait for each other.
+        const Float4 r2 = r * r;
+        const Float4 r4 = r2 * r2;
+        const Float4 sine = r + (r * r2) * ((k.sine3 + r2 * k.sine5) + r4 * k.sine7);
+        const Float4 cosine =
+            (k.one - k.half * r2) + r4 * ((k.cosine4 + r2 * k.cosine6) + r4 * k.cosine8);
 
-    // 2^x for the pitch law's exponents (a few octaves either way).
-    static float exp2(float x) noexcept {
-        const double d = x;
-        if (!(d > -126.0 && d < 127.0)) {
-            return std::exp2(x); // far outside the pitch range, and NaN
+        // sin(q pi/2 + r) is sin r, cos r, -sin r, -cos r for q = 0, 1, 2, 3,
+        // and cos(q pi/2 + r) is cos r, -sin r, -cos r, sin r.
+        const Int4 odd = (quadrant & 1) != 0;
+        const Int4 sineSigns = (quadrant & 2) << 30;
+        const Int4 cosineSigns = ((quadrant + 1) & 2) << 30;
+        return {flipSigns(select(odd, cosine, sine), sineSigns),
+                flipSigns(select(odd, sine, cosine), cosineSigns)};
+    }
+    static Float4 sin(Float4 x) noexcept { return sinCos(x).sine; }
+
+    // 2^x of each of four of the pitch law's exponents (a few octaves either
+    // way), in two pairs of doubles.
+    static Float4 exp2(Float4 x) noexcept {
+        const Constants& k = kConstants;
+        if (!allLanes((x > k.lowestExponent) & (x < k.highestExponent))) {
+            return exp2Fallback(x); // far outside the pitch range, and NaN
         }
-        // 2^x = 2^n * 2^r with n whole and |r| <= 1/2; 2^r = e^(r ln 2) by its
-        // series, which at |r ln 2| <= 0.35 reaches double precision by the
-        // twelfth power. Summed in groups, so that the products need not wait
-        // for each other.
-        const double whole = roundToWhole(d);
-        const double t = (d - whole) * kLn2;
-        const double t2 = t * t;
-        const double t4 = t2 * t2;
-        const double t8 = t4 * t4;
-        const double group0 = (1.0 + t) + t2 * (1.0 / 2 + t * (1.0 / 6));
-        const double group1 = (1.0 / 24 + t * (1.0 / 120)) + t2 * (1.0 / 720 + t * (1.0 / 5040));
-        const double group2 =
-            (1.0 / 40320 + t * (1.0 / 362880)) + t2 * (1.0 / 3628800 + t * (1.0 / 39916800));
-        const double series = group0 + t4 * group1 + t8 * (group2 + t4 * (1.0 / 479001600));
-        const auto exponent = static_cast<std::int64_t>(whole) + 1023;
-        return static_cast<float>(series * std::bit_cast<double>(exponent << 52));
+        const Double2 low = exp2Series(Double2{x[0], x[1]});
+        const Double2 high = exp2Series(Double2{x[2], x[3]});
+        return Float4{static_cast<float>(low[0]), static_cast<float>(low[1]),
+                      static_cast<float>(high[0]), static_cast<float>(high[1])};
     }
 
 private:
-    using Double2 = double __attribute__((vector_size(16)));
-
-    struct Reduced {
-        double r;
-        std::int64_t quadrant;
-    };
-
-    // x = q pi/2 + r with |r| <= pi/4. For |x| below a million, q pi/2 in
-    // double is off by less than 1e-10, far below what a float resolves.
-    static Reduced reduce(float x) noexcept {
-        const double d = x;
-        const double q = roundToWhole(d * kTwoOverPi);
-        return {d - q * kHalfPi, static_cast<std::int64_t>(q) & 3};
-    }
-
-    // Taylor series to r^11 and r^10: at |r| <= pi/4 the first term left out
-    // is a small fraction of a float's last bit, and all but about one result
-    // in ten thousand round to the nearest float. Summed in pairs of terms
-    // rather than one after the other, so that the products do not wait for
-    // each other.
-    // Written once for a double and for two side by side.
-    template <class Real> static Real sine(Real r) noexcept {
-        const Real r2 = r * r;
-        const Real r4 = r2 * r2;
-        const Real low = -1.0 / 6 + r2 * (1.0 / 120);
-        const Real middle = -1.0 / 5040 + r2 * (1.0 / 362880);
-        const Real high = r4 * (-1.0 / 39916800);
-        return r + (r * r2) * (low + r4 * (middle + high));
-    }
-    template <class Real> static Real cosine(Real r) noexcept {
-        const Real r2 = r * r;
-        const Real r4 = r2 * r2;
-        const Real low = 1.0 + r2 * -0.5;
-        const Real middle = 1.0 / 24 + r2 * (-1.0 / 720);
-        const Real high = 1.0 / 40320 + r2 * (-1.0 / 3628800);
-        return low + r4 * (middle + r4 * high);
-    }
-
-    // sin and cos of q pi/2 + r from those of r.
-    static SineAndCosine turned(double s, double c, std::int64_t quadrant) noexcept {
-        switch (quadrant) {
-        case 0:
-            return {static_cast<float>(s), static_cast<float>(c)};
-        case 1:
-            return {static_cast<float>(c), static_cast<float>(-s)};
-        case 2:
-            return {static_cast<float>(-s), static_cast<float>(-c)};
-        default:
-            return {static_cast<float>(-c), static_cast<float>(s)};
+    [[gnu::cold, gnu::noinline]] static SinesAndCosines libraryFallback(Float4 x) noexcept {
+        SinesAndCosines values;
+        for (int lane = 0; lane < 4; ++lane) {
+            const double d = x[lane];
+            values.sine[lane] = static_cast<float>(std::sin(d));
+            values.cosine[lane] = static_cast<float>(std::cos(d));
         }
+        return values;
     }
 
-    static constexpr double kTwoOverPi = 0.63661977236758134308;
-    static constexpr double kHalfPi = 1.57079632679489661923;
-    // Beyond this q pi/2 is no longer exact enough.
-    static constexpr double kLargestReduced = 1e6;
-    static constexpr double kLn2 = 0.69314718055994530942;
-    // Nearest whole number by the classic 1.5 * 2^52 addition, which needs no
-    // library call on any target; |x| < 2^51.
-    template <class Real> static Real roundToWhole(Real x) noexcept {
-        constexpr double kShift = 6755399441055744.0;
-        return (x + kShift) - kShift;
+    // 2^x = 2^n * 2^r with n whole and |r| <= 1/2; 2^r = e^(r ln 2) by its
+    // series, which at |r ln 2| <= 0.35 reaches double precision by the
+    // twelfth power. Summed in groups, so that the products need not wait
+    // for each other. Adding 1.5 * 2^52 rounds x to n in the low bits of the
+    // sum; those bits, moved into the exponent field, make 2^n.
+    static Double2 exp2Series(Double2 x) noexcept {
+        const Constants& k = kConstants;
+        const Double2 shifted = x + k.roundingShift52;
+        const Double2 whole = shifted - k.roundingShift52;
+        const Double2 t = (x - whole) * k.ln2;
+        const Double2 t2 = t * t;
+        const Double2 t4 = t2 * t2;
+        const Double2 t8 = t4 * t4;
+        const Double2 group0 =
+            (k.inverseFactorial[1] + t) + t2 * (k.inverseFactorial[2] + t * k.inverseFactorial[3]);
+        const Double2 group1 = (k.inverseFactorial[4] + t * k.inverseFactorial[5]) +
+                               t2 * (k.inverseFactorial[6] + t * k.inverseFactorial[7]);
+        const Double2 group2 = (k.inverseFactorial[8] + t * k.inverseFactorial[9]) +
+                               t2 * (k.inverseFactorial[10] + t * k.inverseFactorial[11]);
+        const Double2 series = group0 + t4 * group1 + t8 * (group2 + t4 * k.inverseFactorial[12]);
+        const Int64x2 whole52 =
+            std::bit_cast<Int64x2>(shifted) - std::bit_cast<Int64x2>(k.roundingShift52);
+        return series * std::bit_cast<Double2>((whole52 + 1023) << 52);
     }
+
+    [[gnu::cold, gnu::noinline]] static Float4 exp2Fallback(Float4 x) noexcept {
+        const Constants& k = kConstants;
+        Float4 powers;
+        for (int lane = 0; lane < 4; ++lane) {
+            const float e = x[lane];
+            powers[lane] = e > k.lowestExponent[0] && e < k.highestExponent[0]
+                               ? static_cast<float>(exp2Series(Double2{e, e})[0])
+                               : std::exp2(e);
+        }
+        return powers;
+    }
+
+    // The constants, each in every lane. They are defined out of line, where
+    // the compiler cannot see their values: it then reads each as one
+    // register from memory, rather than spreading a scalar into the lanes
+    // every time it is used.
+    struct Constants {
+        Float4 twoOverPi;
+        Float4 roundingShift; // 1.5 * 2^23
+        // pi/2 to 18 bits, and the rest; q times the first is exact for |q| < 64.
+        Float4 halfPiHigh;
+        Float4 halfPiLow;
+        // Up to here |q| is at most 41.
+        Float4 largestReduced;
+        Float4 one;
+        Float4 half;
+        Float4 sine3, sine5, sine7;
+        Float4 cosine4, cosine6, cosine8;
+        // 2^x stays within the normal doubles and floats.
+        Float4 lowestExponent;
+        Float4 highestExponent;
+        Double2 roundingShift52; // 1.5 * 2^52
+        Double2 ln2;
+        Double2 inverseFactorial[13]; // 1 / n!
+    };
+    static const Constants kConstants;
 };
 
 } // namespace tarvolin

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Float4.h"
+
 #include <cmath>
 
 namespace tarvolin {
@@ -7,22 +9,26 @@ namespace tarvolin {
 // The C library's single-precision sine, cosine and power of two, behind the
 // same face as FastMath: what the engine is checked against.
 struct LibraryMath {
-    struct SineAndCosine {
-        float sine;
-        float cosine;
+    struct SinesAndCosines {
+        Float4 sine;
+        Float4 cosine;
     };
 
-    static float sin(float x) noexcept { return std::sin(x); }
-    static float cos(float x) noexcept { return std::cos(x); }
-    static float exp2(float x) noexcept { return std::exp2(x); }
-    static SineAndCosine sinCos(float x) noexcept { return {std::sin(x), std::cos(x)}; }
-
-    struct TwoSinesAndCosines {
-        SineAndCosine first;
-        SineAndCosine second;
-    };
-    static TwoSinesAndCosines sinCosPair(float a, float b) noexcept {
-        return {sinCos(a), sinCos(b)};
+    static SinesAndCosines sinCos(Float4 x) noexcept {
+        SinesAndCosines values;
+        for (int lane = 0; lane < 4; ++lane) {
+            values.sine[lane] = std::sin(x[lane]);
+            values.cosine[lane] = std::cos(x[lane]);
+        }
+        return values;
+    }
+    static Float4 sin(Float4 x) noexcept { return sinCos(x).sine; }
+    static Float4 exp2(Float4 x) noexcept {
+        Float4 powers;
+        for (int lane = 0; lane < 4; ++lane) {
+            powers[lane] = std::exp2(x[lane]);
+        }
+        return powers;
     }
 };
 

@@ -1,21 +1,21 @@
 #pragma once
 
 #include "engine/EngineMath.h"
+#include "engine/Float4.h"
 
 namespace tarvolin {
 
-// What the LFOs and the mod envelope contribute to one sample. The render
-// clears these at the start of every sample; after the pitch law, pitch1 and
-// pitch2 hold the two oscillator frequencies in hertz.
+// What the LFOs and the mod envelope contribute to four consecutive samples,
+// one sample in each lane. Every sample's sums start from these values.
 struct ModulationSums {
-    float pitch1 = 0.0f;    // semitones for oscillator 1
-    float pitch2 = 0.0f;    // semitones for oscillator 2
-    float ampMod = 1.0f;    // amplitude factor
-    float cutoffMod = 0.0f; // added to the 0..1 cutoff
-    float fm1 = 0.0f;       // FM amount of oscillator 1
-    float fm2 = 0.0f;       // FM amount of oscillator 2
-    float pw1 = 0.0f;       // pulse width of oscillator 1
-    float pw2 = 0.0f;       // pulse width of oscillator 2
+    Float4 pitch1 = splat(0.0f);    // semitones for oscillator 1
+    Float4 pitch2 = splat(0.0f);    // semitones for oscillator 2
+    Float4 ampMod = splat(1.0f);    // amplitude factor
+    Float4 cutoffMod = splat(0.0f); // added to the 0..1 cutoff
+    Float4 fm1 = splat(0.0f);       // FM amount of oscillator 1
+    Float4 fm2 = splat(0.0f);       // FM amount of oscillator 2
+    Float4 pw1 = splat(0.0f);       // pulse width of oscillator 1
+    Float4 pw2 = splat(0.0f);       // pulse width of oscillator 2
 };
 
 // Where the modulators go. Each destination is the switch position the
@@ -31,25 +31,25 @@ struct ModulationRouting {
 
     // LFO 1, destination 0 to 4: FM 2, pitch 2, both pulse widths, both
     // pitches, cutoff.
-    static void routeLfo1(ModulationSums& sums, float value, float depth,
+    static void routeLfo1(ModulationSums& sums, Float4 value, float depth,
                           long destination) noexcept;
 
     // LFO 2, destination 0 to 2: both pitches, amplitude, cutoff. The
     // amplitude takes the limited amount, centred on 0.5, without the fourth
     // power: 1 gives tremolo below unity gain, 0 above it.
-    static void routeLfo2(ModulationSums& sums, float value, float depth, float amount,
+    static void routeLfo2(ModulationSums& sums, Float4 value, float depth, float amount,
                           long destination) noexcept;
 
     // Mod envelope, destination 0 to 2: pitch 2, FM 2, both pulse widths.
     // `amount` is the envelope value after inversion and scaling.
-    static void routeModEnvelope(ModulationSums& sums, float amount, long destination) noexcept;
+    static void routeModEnvelope(ModulationSums& sums, Float4 amount, long destination) noexcept;
 };
 
 inline float ModulationRouting::lfoDepth(float amount) noexcept {
     return fourthPower((amount - 0.5f) * 2.0f);
 }
 
-inline void ModulationRouting::routeLfo1(ModulationSums& sums, float value, float depth,
+inline void ModulationRouting::routeLfo1(ModulationSums& sums, Float4 value, float depth,
                                          long destination) noexcept {
     // The (v + 1) destinations only ever add, from 0 to 2 * depth; the pitch
     // destinations swing both ways.
@@ -76,7 +76,7 @@ inline void ModulationRouting::routeLfo1(ModulationSums& sums, float value, floa
     }
 }
 
-inline void ModulationRouting::routeLfo2(ModulationSums& sums, float value, float depth,
+inline void ModulationRouting::routeLfo2(ModulationSums& sums, Float4 value, float depth,
                                          float amount, long destination) noexcept {
     switch (destination) {
     case 0:
@@ -94,7 +94,7 @@ inline void ModulationRouting::routeLfo2(ModulationSums& sums, float value, floa
     }
 }
 
-inline void ModulationRouting::routeModEnvelope(ModulationSums& sums, float amount,
+inline void ModulationRouting::routeModEnvelope(ModulationSums& sums, Float4 amount,
                                                 long destination) noexcept {
     switch (destination) {
     case 0:

@@ -29,11 +29,15 @@ public:
     // Advances the seed and returns (level + 0.0001) * r / 32767 - 0.5 for the
     // new 15-bit draw r. The -0.5 is not scaled by the level: at level 0 the
     // source is a constant of about -0.5 that the low cut later removes.
-    float next(float level) noexcept {
-        seed_ = seed_ * kMultiplier + kIncrement;
-        const auto draw = static_cast<float>((seed_ >> 16) & 0x7FFFu);
+    float next(float level) noexcept { return next(seed_, level); }
+    // The same on a copy of the seed that the caller keeps meanwhile, and
+    // hands back through state().
+    static float next(std::uint32_t& seed, float level) noexcept {
+        seed = seed * kMultiplier + kIncrement;
+        const auto draw = static_cast<float>((seed >> 16) & 0x7FFFu);
         return (level + kLevelFloor) * draw * kDrawScale - 0.5f;
     }
+    std::uint32_t& state() noexcept { return seed_; }
 
     // The module's seed between blocks.
     static std::uint32_t seed() noexcept;

@@ -6,8 +6,15 @@
 #include "engine/TriangleOscillator.h"
 
 #include <cmath>
+#include <type_traits>
 
 namespace tarvolin {
+
+// Stands in for a form that does not run: an oscillator whose volume is 0,
+// or a form number beyond the four. It renders nothing and advances nothing.
+struct SilentForm {};
+
+template <class Form> inline constexpr bool kSounds = !std::is_same_v<Form, SilentForm>;
 
 // One of a voice's two oscillators: all four forms, each with its own phase.
 // Only the selected form runs in a sample, so switching the waveform in the
@@ -16,40 +23,27 @@ class Oscillator {
 public:
     enum Form : long { kSine = 0, kTriangle = 1, kSaw = 2, kRectangle = 3 };
 
-    // `count` values of the form `form` (round(waveform parameter * 3)), each
-    // times `volume` added to its sample of `mix` (which lies `stride` floats
-    // after the one before). Any other form number renders nothing and
-    // advances nothing. The sine form runs at twice the frequency asked for;
-    // doubling the step is exact, so it is the step that frequency would give.
-    template <class Math>
-    void renderRun(long form, const PhaseDrive* drives, const float* pulseWidths, float volume,
-                   float* __restrict mix, int stride, int count) noexcept {
+    // Calls `visit` with the form that `form` (round(waveform parameter * 3))
+    // names, or with a SilentForm for any other number.
+    template <class Visit> void visitForm(long form, Visit&& visit) {
         switch (form) {
         case kSine:
-            for (int j = 0; j < count; ++j) {
-                PhaseDrive doubled = drives[j];
-                doubled.frequency = 2.0f * drives[j].frequency;
-                doubled.step = 2.0f * drives[j].step;
-                mix[j * stride] += sine_.render<Math>(doubled) * volume;
-            }
+            visit(sine_);
             break;
         case kTriangle:
-            for (int j = 0; j < count; ++j) {
-                mix[j * stride] += triangle_.render<Math>(drives[j]) * volume;
-            }
+            visit(triangle_);
             break;
         case kSaw:
-            for (int j = 0; j < count; ++j) {
-                mix[j * stride] += saw_.render<Math>(drives[j]) * volume;
-            }
+            visit(saw_);
             break;
         case kRectangle:
-            for (int j = 0; j < count; ++j) {
-                mix[j * stride] += rectangle_.render<Math>(drives[j], pulseWidths[j]) * volume;
-            }
+            visit(rectangle_);
             break;
-        default:
+        default: {
+            SilentForm silent;
+            visit(silent);
             break;
+        }
         }
     }
 

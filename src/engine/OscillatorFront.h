@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/Float4.h"
+#include "engine/RunLength.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -11,11 +14,24 @@ namespace tarvolin {
 // modulator's radians per sample and depth, and the share of its distance the
 // smoothed increment closes (all per-rate values come from the caller).
 struct PhaseDrive {
-    float frequency = 0.0f;
-    float step = 0.0f;
-    float modStep = 0.0f;
-    float fmAmount = 0.0f;
-    float smoothing = 0.0f;
+    float frequency;
+    float step;
+    float modStep;
+    float fmAmount;
+    float smoothing;
+};
+
+// A form bends its phase into one or two angles each sample (a form with one
+// repeats it), and shapes its output from their sines and cosines.
+struct AnglePair {
+    float first;
+    float second;
+};
+struct WavePair {
+    float sine1;
+    float cosine1;
+    float sine2;
+    float cosine2;
 };
 
 // The phase machinery every oscillator form shares: a main phase that runs
@@ -29,8 +45,9 @@ public:
     // whole turn, written as kHalfRange + kHalfRange.
     static constexpr float kHalfRange = 3.1415927f;
 
-    // Hertz to radians per sample at a rate R: f * pi / (R / 2).
-    static float phaseStep(float frequency, float halfRate) noexcept {
+    // Hertz to radians per sample at a rate R: f * pi / (R / 2), of one
+    // frequency or of four.
+    template <class Real> static Real phaseStep(Real frequency, float halfRate) noexcept {
         return frequency * kHalfRange / halfRate;
     }
 
@@ -54,7 +71,7 @@ public:
         smoothedIncrement_ = 0.0f;
     }
 
-    // K for frequency f, stored for the form's shaping step.
+    // K for frequency f, kept for the form's shaping step.
     float updateFeedbackAmount(float frequency) noexcept {
         float amount = kFeedbackCeiling * (1.0f - kFeedbackSlope * frequency);
         if (amount < 0.0f) {
@@ -64,29 +81,58 @@ public:
         return amount;
     }
 
-    // Advances both phases by one sample. The modulator is a sine stepping
-    // by `drive.modStep`; sin + 1 never goes negative, so a positive `fmAmount`
-    // only ever speeds the phase up (by up to 2 radians) and a negative one,
-    // which only the inverted mod envelope gives, slows it down. The wrap takes
-    // off one turn at most and there is none at the bottom, so a phase driven
-    // faster than a turn per sample, or backwards, leaves -pi..pi and drifts;
-    // cos and sin of it stay finite, only coarser as its magnitude grows.
-    // Without FM the modulator's sine would be multiplied by 0, so it is not
-    // evaluated at all.
-    template <class Math> void advance(const PhaseDrive& drive) noexcept {
-        modPhase_ = modPhase_ + drive.modStep;
-        increment_ = drive.step;
+    // The FM modulator is a sine stepping by `modStep`. Nothing else about
+    // it depends on the rest of the oscillator, so it runs ahead through a
+    // whole run of `count` samples (at most kLongestRun), sample j's step and
+    // FM amount at index j * stride: `sines` receives the
+    // sine of its phase after each sample's step, before the wrap, worked out
+    // four at a time. If no sample of the run has FM, no sine is needed and
+    // `sines` is left as it is.
+    template <class Math>
+    void runModulator(const float* modSteps, const float* fmAmounts, int stride, int count,
+                      float* sines) noexcept {
+        float phase = modPhase_;
+        bool modulated = false;
+        for (int j = 0; j < count; ++j) {
+            const int at = j * stride;
+            phase = phase + modSteps[at];
+            sines[j] = phase;
+            if (phase >= kHalfRange) {
+                phase -= kHalfRange + kHalfRange;
+            }
+            modulated = modulated || fmAmounts[at] != 0.0f;
+        }
+        modPhase_ = phase;
+        if (modulated) {
+            for (int j = count; j % 4 != 0; ++j) {
+                sines[j] = 0.0f;
+            }
+            for (int j = 0; j < count; j += 4) {
+                store4(&sines[j], Math::sin(load4(&sines[j])));
+            }
+        }
+    }
+
+    // Advances the main phase by one sample, with `modSine` the modulator's
+    // sine for it, and returns it. The step is `stepScale` times the drive's.
+    // sin + 1 never goes negative, so a positive `fmAmount` only ever speeds
+    // the phase up (by up to 2 radians) and a negative one, which only the
+    // inverted mod envelope gives, slows it down. The wrap takes off one turn
+    // at most and there is none at the bottom, so a phase driven faster than
+    // a turn per sample, or backwards, leaves -pi..pi and drifts; cos and sin
+    // of it stay finite, only coarser as its magnitude grows.
+    float advance(const PhaseDrive& drive, float stepScale, float modSine) noexcept {
+        increment_ = stepScale * drive.step;
         smoothedIncrement_ += (increment_ - smoothedIncrement_) * drive.smoothing;
+        // Without FM the modulator's sine would be multiplied by 0.
         if (drive.fmAmount != 0.0f) {
-            phase_ = phase_ + drive.fmAmount * (Math::sin(modPhase_) + 1.0f);
+            phase_ = phase_ + drive.fmAmount * (modSine + 1.0f);
         }
         phase_ = phase_ + smoothedIncrement_;
         if (phase_ >= kHalfRange) {
             phase_ -= kHalfRange + kHalfRange;
         }
-        if (modPhase_ >= kHalfRange) {
-            modPhase_ -= kHalfRange + kHalfRange;
-        }
+        return phase_;
     }
 
     // The sum of the state the front carries from sample to sample.

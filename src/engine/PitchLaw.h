@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Float4.h"
+
 #include <bit>
 #include <cstdint>
 
@@ -16,12 +18,15 @@ struct PitchLaw {
     // Portamento speed at the knob's bottom, semitones per sample at 44100 Hz.
     static constexpr float kGlidePerSample = 0.002f;
 
-    // 440 * 2^((pitch - 81) / 12), at least 10 Hz. `pitch` is the caller's sum
-    // of note, offsets and modulation, added up in the caller's order.
-    template <class Math> static float frequency(float pitch) noexcept {
-        const float hertz =
-            kReferenceFrequency * Math::exp2((pitch - kReferenceNote) * kOctavesPerSemitone);
-        return hertz < kLowestFrequency ? kLowestFrequency : hertz;
+    // 440 * 2^((pitch - 81) / 12), at least 10 Hz, of four pitches at once.
+    // Each pitch is the caller's sum of note, offsets and modulation, added up
+    // in the caller's order.
+    template <class Math> static Float4 frequencies(Float4 pitches) noexcept {
+        const Float4 hertz =
+            splat(kReferenceFrequency) *
+            Math::exp2((pitches - splat(kReferenceNote)) * splat(kOctavesPerSemitone));
+        const Float4 lowest = splat(kLowestFrequency);
+        return select(hertz < lowest, lowest, hertz);
     }
 
     // One sample of portamento. `glide` moves linearly towards 0 by `step`

@@ -17,23 +17,18 @@ public:
 
     RectangleOscillator() noexcept : front_(-OscillatorFront::kHalfRange) {}
 
-    template <class Math> float render(const PhaseDrive& drive, float pulseWidth) noexcept {
+    AnglePair bend(const PhaseDrive& drive, float modSine, float pulseWidth) noexcept {
         const float amount = front_.updateFeedbackAmount(drive.frequency);
-        front_.advance<Math>(drive);
-        const float phase = front_.phase();
-
-        const auto branches = Math::sinCosPair(phase + amount * feedback1_,
-                                               (1.0f - pulseWidth) * OscillatorFront::kHalfRange +
-                                                   amount * feedback2_ + phase);
-        const auto lead = branches.first;
-        const float lead1 = lead.cosine + kSineShare * lead.sine;
-        feedback1_ = kLeadFeedbackShare * (feedback1_ + lead.cosine);
-
-        const auto lag = branches.second;
-        const float lag2 = lag.cosine + kSineShare * lag.sine;
-        feedback2_ = kLagFeedbackShare * (feedback2_ + lag.cosine);
-
-        return lead1 - lag2;
+        const float phase = front_.advance(drive, 1.0f, modSine);
+        return {phase + amount * feedback1_,
+                (1.0f - pulseWidth) * OscillatorFront::kHalfRange + amount * feedback2_ + phase};
+    }
+    float shape(const WavePair& waves) noexcept {
+        const float lead = waves.cosine1 + kSineShare * waves.sine1;
+        feedback1_ = kLeadFeedbackShare * (feedback1_ + waves.cosine1);
+        const float lag = waves.cosine2 + kSineShare * waves.sine2;
+        feedback2_ = kLagFeedbackShare * (feedback2_ + waves.cosine2);
+        return lead - lag;
     }
 
     // Built at -pi, but every note from silence starts at phase 0. The lagging
@@ -43,6 +38,7 @@ public:
         feedback1_ = 0.0f;
     }
 
+    OscillatorFront& front() noexcept { return front_; }
     const OscillatorFront& front() const noexcept { return front_; }
     float feedback1() const noexcept { return feedback1_; }
     float feedback2() const noexcept { return feedback2_; }

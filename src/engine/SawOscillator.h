@@ -14,12 +14,15 @@ public:
 
     SawOscillator() noexcept : front_(0.0f) {}
 
-    template <class Math> float render(const PhaseDrive& drive) noexcept {
+    AnglePair bend(const PhaseDrive& drive, float modSine, float /*pulseWidth*/) noexcept {
         const float amount = front_.updateFeedbackAmount(drive.frequency);
-        front_.advance<Math>(drive);
-        const auto wave = Math::sinCos(front_.phase() + amount * feedback_);
-        feedback_ = kFeedbackShare * (feedback_ + wave.cosine);
-        return wave.sine + wave.cosine;
+        const float phase = front_.advance(drive, 1.0f, modSine);
+        const float angle = phase + amount * feedback_;
+        return {angle, angle};
+    }
+    float shape(const WavePair& waves) noexcept {
+        feedback_ = kFeedbackShare * (feedback_ + waves.cosine1);
+        return waves.sine1 + waves.cosine1;
     }
 
     // Built at phase 0, but every note from silence starts at -pi.
@@ -28,6 +31,7 @@ public:
         feedback_ = 0.0f;
     }
 
+    OscillatorFront& front() noexcept { return front_; }
     const OscillatorFront& front() const noexcept { return front_; }
     float feedback() const noexcept { return feedback_; }
 

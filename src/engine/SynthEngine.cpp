@@ -49,9 +49,6 @@ void SynthEngine::beginBlock() noexcept {
 
 void SynthEngine::applySampleRate(float rate) noexcept {
     rate_.setRate(rate);
-    for (Voice& voice : voices_) {
-        voice.changeRate();
-    }
     for (ChannelSettings& settings : settings_) {
         settings.markAllChanged();
     }

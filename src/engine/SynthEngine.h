@@ -4,6 +4,7 @@
 #include "engine/ChannelSettings.h"
 #include "engine/Modulation.h"
 #include "engine/NoiseSource.h"
+#include "engine/OscillatorPair.h"
 #include "engine/ParameterIndex.h"
 #include "engine/RateCoefficients.h"
 #include "engine/Voice.h"
@@ -76,31 +77,43 @@ private:
         return note >= 0 && note <= 127 && channel >= 0 && channel < kNumChannels;
     }
 
-    // One sample of the voice in two halves: its sources (modulators,
-    // oscillators, noise and the low cut) and their shaping (filter,
-    // envelopes and saturation).
-    struct VoiceSource {
-        float mix;       // after the low cut
-        float cutoffMod; // what the LFOs add to the cutoff
-        float ampMod;    // the amplitude factor of LFO 2
-    };
-    // Samples a held note renders in each half before the other.
-    static constexpr int kRunLength = 32;
+    // A held note renders in runs of up to this many samples: first what the
+    // modulators ask of each sample, then the voice itself.
+    static constexpr int kRunLength = kLongestRun;
     static int soundingRun(const ChannelRecord& record, const ChannelSettings& settings,
                            const Voice& voice, int most) noexcept;
-    // Floats from one source's mix to the next one's.
-    static constexpr int kSourceStride = sizeof(VoiceSource) / sizeof(float);
-    // Fills `count` (at most kRunLength) sources.
+    // What the modulators ask of each sample of a run: what drives each
+    // oscillator, its pulse width, and what the LFOs add to the cutoff and
+    // make of the amplitude. Sample j's values are at index j * stride: a run
+    // without modulation has a stride of 0, and its samples share the first.
+    struct RunModulation {
+        int stride;
+        OscillatorDrives osc1;
+        OscillatorDrives osc2;
+        float cutoffMods[kRunLength];
+        float ampMods[kRunLength];
+    };
+    // What the envelopes make of each sample of a run, worked out ahead of
+    // the voice: the ladder's coefficients for the cutoff sum (sample j's at
+    // index j * ladderStride) and the amp envelope's level; and, once the
+    // voice has run, each sample before its saturation.
+    struct RunShaping {
+        LadderFilter::RunCoefficients ladder;
+        int ladderStride;
+        float ampLevels[kRunLength];
+        alignas(16) float shaped[kRunLength];
+    };
+    void prepareShaping(const ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                        const RunModulation& modulation, RunShaping& shaping, int count) noexcept;
+    static void finishShaping(const ChannelSettings& settings, RunShaping& shaping,
+                              float* __restrict out, int count) noexcept;
+    class VoiceShaper;
+    // Fills the first `count` (at most kRunLength) samples of `run`.
     template <class Math>
-    void voiceSources(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                      NoiseSource& noise, VoiceSource* sources, int count) noexcept;
-    // Writes the shaped samples of `count` (at most kRunLength) sources.
-    void shapeVoice(const ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                    const VoiceSource* sources, int count, float* __restrict out) noexcept;
-    // The LFOs and the mod envelope, each only while its rate or intensity is
-    // above 0.
-    static void runModulators(const ChannelRecord& record, const ChannelSettings& settings,
-                              Voice& voice, ModulationSums& sums) noexcept;
+    void modulateRun(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                     RunModulation& run, int count) noexcept;
+    static ModulationSums modulationOf(const ChannelSettings& settings, Voice& voice,
+                                       const float* modEnvValues, int count) noexcept;
 
     void applySampleRate(float rate) noexcept;
     // Brings a channel's derived values up to its stored ones.

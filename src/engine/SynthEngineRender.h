@@ -6,6 +6,7 @@
 
 #include "engine/EngineMath.h"
 #include "engine/LowCut.h"
+#include "engine/OscillatorPair.h"
 #include "engine/PitchLaw.h"
 #include "engine/SynthEngine.h"
 
@@ -22,46 +23,118 @@ static_assert(std::bit_cast<std::uint32_t>(kMixLimit) == 0x3F7D70A4u);
 
 // Soft saturation x (2 + |x|) / (x^2 + |x| + 1): slope 2 at the origin, tends
 // to +-1 for large |x| and never exceeds 2 / sqrt(3) in magnitude.
-inline float saturate(float x) noexcept {
-    const float magnitude = std::fabs(x);
-    return x * (2.0f + magnitude) / (x * x + magnitude + 1.0f);
+inline Float4 saturate(Float4 x) noexcept {
+    const Float4 size = magnitude(x);
+    return x * (2.0f + size) / (x * x + size + 1.0f);
 }
 
 // An FM amount or a pulse width: the modulation's sum and the knob's share,
 // held at 1.
-inline float limitedSum(float sum, float share) noexcept {
-    const float total = sum + share;
-    return total > 1.0f ? 1.0f : total;
+inline Float4 limitedSum(Float4 sum, float share) noexcept {
+    const Float4 total = sum + share;
+    return select(total > 1.0f, splat(1.0f), total);
 }
+
+// Keeps the oscillators' sum of each sample for a shaping loop of its own.
+struct MixBuffer {
+    float* mixes;
+    void operator()(int j, float sum) noexcept { mixes[j] = sum; }
+    [[gnu::always_inline]] void finish() noexcept {}
+};
 
 } // namespace tarvolin::render_detail
 
 namespace tarvolin {
 
-inline void SynthEngine::runModulators(const ChannelRecord& record, const ChannelSettings& settings,
-                                       Voice& voice, ModulationSums& sums) noexcept {
+// The LFOs, each only while its rate is above 0, for `count` (1 to 4)
+// samples, and the mod envelope's values `modEnvValues` if it runs: what they
+// add to four samples' sums.
+inline ModulationSums SynthEngine::modulationOf(const ChannelSettings& settings, Voice& voice,
+                                                const float* modEnvValues, int count) noexcept {
     const ChannelSettings::Derived& derived = settings.derived();
+    ModulationSums sums;
     if (settings[kLfo1Rate] > 0.0f) {
         const ChannelSettings::Lfo& lfo = derived.lfo1;
-        ModulationRouting::routeLfo1(sums, voice.lfo1.tick(lfo.increment, lfo.waveform), lfo.depth,
-                                     lfo.destination);
+        ModulationRouting::routeLfo1(sums, voice.lfo1.ticks(lfo.increment, lfo.waveform, count),
+                                     lfo.depth, lfo.destination);
     }
     if (settings[kLfo2Rate] > 0.0f) {
         const ChannelSettings::Lfo& lfo = derived.lfo2;
-        ModulationRouting::routeLfo2(sums, voice.lfo2.tick(lfo.increment, lfo.waveform), lfo.depth,
-                                     settings[kLfo2Amount], lfo.destination);
+        ModulationRouting::routeLfo2(sums, voice.lfo2.ticks(lfo.increment, lfo.waveform, count),
+                                     lfo.depth, settings[kLfo2Amount], lfo.destination);
+    }
+    if (settings[kModEnvAmount] > 0.0f) {
+        ModulationRouting::routeModEnvelope(sums, load4(modEnvValues), derived.modEnvDestination);
+    }
+    return sums;
+}
+
+// The voice after its oscillators, one sample at a time as the oscillators
+// hand it over: noise and mix halving, the hard limit, the low cut and the
+// ladder, and the amp envelope's level and LFO 2's factor on the result. The
+// envelopes and the ladder's coefficients are worked out ahead for the run,
+// and the saturation after it. It works on copies of the state it carries,
+// which stay in registers through a run; finish() puts them back.
+class SynthEngine::VoiceShaper {
+public:
+    VoiceShaper(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                NoiseSource& noise, const RunModulation& modulation, RunShaping& shaping,
+                const LadderTuning& tuning) noexcept
+        : record_(record), noise_(noise), modulation_(modulation), shaping_(shaping),
+          noiseLevel_(settings[kNoiseVolume]), lowCut_(settings.derived().lowCut),
+          seed_(noise.state()), lowCutInput_(record.lowCutInput), lowCutState_(record.lowCutState),
+          ladder_(voice.filter, shaping.ladder, shaping.ladderStride, settings.derived().filterType,
+                  tuning) {}
+
+    [[gnu::always_inline]] void operator()(int j, float oscillators) noexcept {
+        using render_detail::kMixLimit;
+        float mix = (NoiseSource::next(seed_, noiseLevel_) + oscillators) * 0.5f;
+        if (mix > kMixLimit) {
+            mix = kMixLimit;
+        } else if (mix < -kMixLimit) {
+            mix = -kMixLimit;
+        }
+        mix = LowCut::apply(lowCutInput_, lowCutState_, mix, lowCut_);
+        // The ladder runs one sample behind. With resonance it makes every
+        // sample wait for the one before, as the oscillators' feedback does;
+        // a sample apart, the two waits are independent within one pass of
+        // the loop, and the processor works on both at once.
+        if (j > 0) {
+            filterPending();
+        }
+        pending_ = mix;
+        pendingIndex_ = j;
     }
 
-    // The mod envelope has no sustain and borrows the amp envelope's release.
-    if (settings[kModEnvAmount] > 0.0f) {
-        float level = voice.modEnv.step(record.gate, derived.modSlopes, 0.0f);
-        if (settings[kModEnvInvert] > 0.5f) {
-            level = -level;
-        }
-        ModulationRouting::routeModEnvelope(sums, level * derived.modEnvDepth,
-                                            derived.modEnvDestination);
+    [[gnu::always_inline]] void finish() noexcept {
+        filterPending();
+        noise_.state() = seed_;
+        record_.lowCutInput = lowCutInput_;
+        record_.lowCutState = lowCutState_;
+        ladder_.finish();
     }
-}
+
+private:
+    [[gnu::always_inline]] void filterPending() noexcept {
+        const int j = pendingIndex_;
+        const float filtered = ladder_.process(j, pending_);
+        shaping_.shaped[j] =
+            shaping_.ampLevels[j] * filtered * modulation_.ampMods[j * modulation_.stride];
+    }
+
+    ChannelRecord& record_;
+    NoiseSource& noise_;
+    const RunModulation& modulation_;
+    RunShaping& shaping_;
+    const float noiseLevel_;
+    const LowCut::Coefficients lowCut_;
+    std::uint32_t seed_;
+    float lowCutInput_;
+    float lowCutState_;
+    LadderFilter::Run ladder_;
+    float pending_ = 0.0f;
+    int pendingIndex_ = 0;
+};
 
 template <class Math> void SynthEngine::renderWith(float* __restrict out, int frames) noexcept {
     ChannelRecord& record = channels_[0];
@@ -79,13 +152,42 @@ template <class Math> void SynthEngine::renderWith(float* __restrict out, int fr
             std::fill(out + i, out + frames, 0.0f);
             return;
         }
-        // The sources of a run of samples are worked out before their
-        // shaping: neither half touches what the other keeps, so each sample
-        // comes out as in one go, and each loop is short enough for the
-        // processor to work on several samples at once.
-        VoiceSource sources[kRunLength];
-        voiceSources<Math>(record, settings, voice, noise, sources, run);
-        shapeVoice(record, settings, voice, sources, run, out + i);
+        RunModulation modulation;
+        modulateRun<Math>(record, settings, voice, modulation, run);
+        const ChannelSettings::Derived& derived = settings.derived();
+        const float smoothing = rate_.incrementSmoothing();
+        const OscillatorPart first{.oscillator = voice.osc1,
+                                   .form = derived.osc1.form,
+                                   .volume = settings[kVolumeOsc1],
+                                   .drives = modulation.osc1,
+                                   .modulator = modulation.osc2,
+                                   .smoothing = smoothing,
+                                   .stride = modulation.stride};
+        const OscillatorPart second{.oscillator = voice.osc2,
+                                    .form = derived.osc2.form,
+                                    .volume = settings[kVolumeOsc2],
+                                    .drives = modulation.osc2,
+                                    .modulator = modulation.osc1,
+                                    .smoothing = smoothing,
+                                    .stride = modulation.stride};
+        RunShaping shaping;
+        prepareShaping(record, settings, voice, modulation, shaping, run);
+        VoiceShaper shaper(record, settings, voice, noise, modulation, shaping, rate_.ladder());
+        // With resonance the ladder makes every sample wait for the one
+        // before, as the oscillators' feedback does; in one loop the two
+        // waits overlap. Without it the shaping runs quicker in a loop of
+        // its own.
+        if (settings[kResonance] > 0.0f) {
+            renderOscillatorPair<Math>(first, second, run, shaper);
+        } else {
+            float mixes[kRunLength];
+            renderOscillatorPair<Math>(first, second, run, render_detail::MixBuffer{mixes});
+            for (int j = 0; j < run; ++j) {
+                shaper(j, mixes[j]);
+            }
+            shaper.finish();
+        }
+        finishShaping(settings, shaping, out + i, run);
         i += run;
     }
 }
@@ -112,116 +214,125 @@ inline int SynthEngine::soundingRun(const ChannelRecord& record, const ChannelSe
     return sounding;
 }
 
-// Each part of a run's sources runs through the whole run before the next,
-// with its own state: the modulators and the pitches, each oscillator, then
-// the noise and the low cut.
+// The glide, the modulators and the pitch law through the run. What waits
+// for its own last value goes sample by sample, the rest four samples at a
+// time.
 template <class Math>
 [[gnu::always_inline]] inline void
-SynthEngine::voiceSources(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                          NoiseSource& noise, VoiceSource* sources, int count) noexcept {
+SynthEngine::modulateRun(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
+                         RunModulation& run, int count) noexcept {
     using namespace render_detail;
     const ChannelSettings::Derived& derived = settings.derived();
     const float note = record.note;
     const float halfRate = rate_.halfRate();
-    const float smoothing = rate_.incrementSmoothing();
 
-    PhaseDrive drives1[kRunLength];
-    PhaseDrive drives2[kRunLength];
-    float pulseWidths1[kRunLength];
-    float pulseWidths2[kRunLength];
     // Without LFOs, mod envelope and a glide under way, every sample of the
     // run asks the same of the oscillators: the first one's answer serves all.
     const bool portamentoOn = settings[kPortamento] > 0.0f;
+    const bool modEnvOn = settings[kModEnvAmount] > 0.0f;
     const bool steady = !(settings[kLfo1Rate] > 0.0f) && !(settings[kLfo2Rate] > 0.0f) &&
-                        !(settings[kModEnvAmount] > 0.0f) &&
-                        !(portamentoOn && record.glide != 0.0f);
+                        !modEnvOn && !(portamentoOn && record.glide != 0.0f);
     const int modulated = steady ? 1 : count;
+
+    // The glide, and the mod envelope, which has no sustain and borrows the
+    // amp envelope's release. The last group of four is filled up with
+    // copies of the last sample.
+    alignas(16) float pitchOffsets[kRunLength];
+    alignas(16) float modEnvValues[kRunLength];
+    float glide = record.glide;
+    Envelope modEnv = voice.modEnv;
+    const bool inverted = settings[kModEnvInvert] > 0.5f;
     for (int j = 0; j < modulated; ++j) {
         float pitchOffset = derived.pitchOffset;
-        PitchLaw::glideStep(record.glide, portamentoOn, derived.glideStep, pitchOffset);
+        PitchLaw::glideStep(glide, portamentoOn, derived.glideStep, pitchOffset);
+        pitchOffsets[j] = pitchOffset;
+        if (modEnvOn) {
+            float level = modEnv.step(record.gate, derived.modSlopes, 0.0f);
+            if (inverted) {
+                level = -level;
+            }
+            modEnvValues[j] = level * derived.modEnvDepth;
+        }
+    }
+    record.glide = glide;
+    voice.modEnv = modEnv;
+    for (int j = modulated; j % 4 != 0; ++j) {
+        pitchOffsets[j] = pitchOffsets[modulated - 1];
+        modEnvValues[j] = modEnvOn ? modEnvValues[modulated - 1] : 0.0f;
+    }
 
-        ModulationSums sums;
-        runModulators(record, settings, voice, sums);
-
-        voice.pitch1.follow<Math>(note + pitchOffset + sums.pitch1, halfRate);
-        voice.pitch2.follow<Math>(derived.tuneOffset2 + note + sums.pitch2 + pitchOffset, halfRate);
+    for (int j = 0; j < modulated; j += 4) {
+        const ModulationSums sums =
+            modulationOf(settings, voice, &modEnvValues[j], std::min(4, modulated - j));
+        const Float4 pitchOffset = load4(&pitchOffsets[j]);
+        const Float4 frequencies1 = PitchLaw::frequencies<Math>(note + pitchOffset + sums.pitch1);
+        const Float4 frequencies2 =
+            PitchLaw::frequencies<Math>(derived.tuneOffset2 + note + sums.pitch2 + pitchOffset);
+        store4(&run.osc1.frequencies[j], frequencies1);
+        store4(&run.osc2.frequencies[j], frequencies2);
         // Each oscillator is frequency-modulated at the other one's frequency,
         // so each one's step is the other one's modulator step.
-        drives1[j] = {voice.pitch1.frequency(), voice.pitch1.step(), voice.pitch2.step(),
-                      limitedSum(sums.fm1, derived.osc1.fmDepth), smoothing};
-        drives2[j] = {voice.pitch2.frequency(), voice.pitch2.step(), voice.pitch1.step(),
-                      limitedSum(sums.fm2, derived.osc2.fmDepth), smoothing};
-        pulseWidths1[j] = sums.pw1;
-        pulseWidths2[j] = limitedSum(sums.pw2, settings[kPwAmountOsc2]);
-        sources[j].cutoffMod = sums.cutoffMod;
-        sources[j].ampMod = sums.ampMod;
-        sources[j].mix = 0.0f;
+        store4(&run.osc1.steps[j], OscillatorFront::phaseStep(frequencies1, halfRate));
+        store4(&run.osc2.steps[j], OscillatorFront::phaseStep(frequencies2, halfRate));
+        store4(&run.osc1.fmAmounts[j], limitedSum(sums.fm1, derived.osc1.fmDepth));
+        store4(&run.osc2.fmAmounts[j], limitedSum(sums.fm2, derived.osc2.fmDepth));
+        store4(&run.osc1.pulseWidths[j], sums.pw1);
+        store4(&run.osc2.pulseWidths[j], limitedSum(sums.pw2, settings[kPwAmountOsc2]));
+        store4(&run.cutoffMods[j], sums.cutoffMod);
+        store4(&run.ampMods[j], sums.ampMod);
     }
-    for (int j = modulated; j < count; ++j) {
-        drives1[j] = drives1[0];
-        drives2[j] = drives2[0];
-        pulseWidths1[j] = pulseWidths1[0];
-        pulseWidths2[j] = pulseWidths2[0];
-        sources[j] = sources[0];
-    }
-
-    const float volume1 = settings[kVolumeOsc1];
-    if (volume1 > 0.0f) {
-        voice.osc1.renderRun<Math>(derived.osc1.form, drives1, pulseWidths1, volume1,
-                                   &sources[0].mix, kSourceStride, count);
-    }
-    const float volume2 = settings[kVolumeOsc2];
-    if (volume2 > 0.0f) {
-        voice.osc2.renderRun<Math>(derived.osc2.form, drives2, pulseWidths2, volume2,
-                                   &sources[0].mix, kSourceStride, count);
-    }
-
-    float lowCutInput = record.lowCutInput;
-    float lowCutState = record.lowCutState;
-    for (int j = 0; j < count; ++j) {
-        float mix = (noise.next(settings[kNoiseVolume]) + sources[j].mix) * 0.5f;
-        if (mix > kMixLimit) {
-            mix = kMixLimit;
-        } else if (mix < -kMixLimit) {
-            mix = -kMixLimit;
-        }
-        sources[j].mix = LowCut::apply(lowCutInput, lowCutState, mix, derived.lowCut);
-    }
-    record.lowCutInput = lowCutInput;
-    record.lowCutState = lowCutState;
+    run.stride = steady ? 0 : 1;
 }
 
-// Each block of the shaping runs through the whole run before the next: the
-// envelopes and the filter keep state apart, so the order within a sample is
-// kept, and each loop keeps its own state in registers.
-[[gnu::always_inline]] inline void
-SynthEngine::shapeVoice(const ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                        const VoiceSource* sources, int count, float* __restrict out) noexcept {
-    using namespace render_detail;
+// The envelopes, the cutoff sum the filter envelope makes with the knobs and
+// the LFOs, and the ladder's coefficients for it, through the whole run: none
+// of them waits for the voice.
+inline void SynthEngine::prepareShaping(const ChannelRecord& record,
+                                        const ChannelSettings& settings, Voice& voice,
+                                        const RunModulation& modulation, RunShaping& shaping,
+                                        int count) noexcept {
     const ChannelSettings::Derived& derived = settings.derived();
-    float cutoffs[kRunLength];
+    const float gate = record.gate;
+    alignas(16) float cutoffs[kRunLength];
+    Envelope filterEnv = voice.filterEnv;
+    Envelope ampEnv = voice.ampEnv;
+    bool steadyCutoff = true;
     for (int j = 0; j < count; ++j) {
-        const float filterLevel =
-            voice.filterEnv.step(record.gate, derived.filterSlopes, settings[kSustainFilter]);
+        const float level = filterEnv.step(gate, derived.filterSlopes, settings[kSustainFilter]);
         // No lower limit: every term is 0 or above for knobs in 0..1.
-        float cutoff = filterLevel * settings[kFilterEnvAmount] +
+        float cutoff = level * settings[kFilterEnvAmount] +
                        record.note * settings[kKeyFollow] * kMidiValueScale + settings[kCutoff] +
-                       sources[j].cutoffMod;
+                       modulation.cutoffMods[j * modulation.stride];
         if (cutoff > 1.0f) {
             cutoff = 1.0f;
         }
         cutoffs[j] = cutoff;
-        out[j] = sources[j].mix;
+        steadyCutoff = steadyCutoff && cutoff == cutoffs[0];
+        shaping.ampLevels[j] = ampEnv.step(gate, derived.ampSlopes, settings[kSustainAmp]);
     }
-    voice.filter.processRun(out, cutoffs, count, settings[kResonance], derived.filterType,
-                            rate_.ladder());
-    for (int j = 0; j < count; ++j) {
-        const float ampLevel =
-            voice.ampEnv.step(record.gate, derived.ampSlopes, settings[kSustainAmp]);
-        float x = ampLevel * out[j] * sources[j].ampMod;
-        x = saturate(x);
-        out[j] = 0.0f + x * settings[kVolume];
+    voice.filterEnv = filterEnv;
+    voice.ampEnv = ampEnv;
+    for (int j = count; j % 4 != 0; ++j) {
+        cutoffs[j] = cutoffs[count - 1];
     }
+    // A cutoff that holds still through the run, as it mostly does, asks the
+    // same of the ladder in every sample.
+    LadderFilter::coefficientsFor(cutoffs, steadyCutoff ? 1 : count, settings[kResonance],
+                                  derived.filterType, rate_.ladder(), shaping.ladder);
+    shaping.ladderStride = steadyCutoff ? 0 : 1;
+}
+
+// The saturation and the volume, four samples at a time.
+inline void SynthEngine::finishShaping(const ChannelSettings& settings, RunShaping& shaping,
+                                       float* __restrict out, int count) noexcept {
+    for (int j = count; j % 4 != 0; ++j) {
+        shaping.shaped[j] = 0.0f;
+    }
+    for (int j = 0; j < count; j += 4) {
+        const Float4 x = render_detail::saturate(load4(&shaping.shaped[j]));
+        store4(&shaping.shaped[j], 0.0f + x * settings[kVolume]);
+    }
+    std::copy(shaping.shaped, shaping.shaped + count, out);
 }
 
 } // namespace tarvolin

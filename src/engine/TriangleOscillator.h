@@ -16,10 +16,14 @@ public:
 
     TriangleOscillator() noexcept : front_(0.0f) {}
 
-    template <class Math> float render(const PhaseDrive& drive) noexcept {
+    AnglePair bend(const PhaseDrive& drive, float modSine, float /*pulseWidth*/) noexcept {
         const float amount = front_.updateFeedbackAmount(drive.frequency);
-        front_.advance<Math>(drive);
-        const float output = Math::cos(front_.phase() + amount * (feedback_ * feedback_));
+        const float phase = front_.advance(drive, 1.0f, modSine);
+        const float angle = phase + amount * (feedback_ * feedback_);
+        return {angle, angle};
+    }
+    float shape(const WavePair& waves) noexcept {
+        const float output = waves.cosine1;
         feedback_ = kOutputShare * output + kMemoryShare * feedback_;
         return output;
     }
@@ -30,6 +34,7 @@ public:
         feedback_ = 0.0f;
     }
 
+    OscillatorFront& front() noexcept { return front_; }
     const OscillatorFront& front() const noexcept { return front_; }
     float feedback() const noexcept { return feedback_; }
 

@@ -3,7 +3,6 @@
 #include "engine/Envelope.h"
 #include "engine/LadderFilter.h"
 #include "engine/Oscillator.h"
-#include "engine/OscillatorPitch.h"
 #include "engine/WavetableLfo.h"
 
 #include <cmath>
@@ -14,13 +13,6 @@ namespace tarvolin {
 // with the engine and live as long as it; nothing here allocates.
 struct Voice {
     explicit Voice(float sampleRate) noexcept : lfo1(sampleRate), lfo2(sampleRate) {}
-
-    // What the voice keeps that depends on the rate is worked out afresh.
-    void changeRate() noexcept {
-        pitch1.forget();
-        pitch2.forget();
-        filter.retune();
-    }
 
     // The passage to idle: silent envelopes (their stages stay) and the
     // oscillators' start phases for the next note.
@@ -51,8 +43,6 @@ struct Voice {
 
     Oscillator osc1;
     Oscillator osc2;
-    OscillatorPitch pitch1;
-    OscillatorPitch pitch2;
     LadderFilter filter;
     WavetableLfo lfo1;
     WavetableLfo lfo2;

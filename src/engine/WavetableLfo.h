@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Float4.h"
 #include "engine/LfoTables.h"
 
 #include <cstdint>
@@ -29,16 +30,30 @@ public:
     WavetableLfo(const WavetableLfo&) = delete;
     WavetableLfo& operator=(const WavetableLfo&) = delete;
 
-    // One output sample from the phase before this tick's advance, which
-    // `increment` sets. Waveform 0 sine, 1 triangle, 2 saw, anything else the
+    // `count` (1 to 4) samples of output, one in each lane, each from the
+    // phase before its own tick's advance, which `increment` sets. The phase
+    // advances by `count` ticks; lanes beyond `count` hold what further ticks
+    // would give. Waveform 0 sine, 1 triangle, 2 saw, anything else the
     // rectangle.
-    float tick(std::uint32_t increment, long waveform) noexcept {
+    Float4 ticks(std::uint32_t increment, long waveform, int count) noexcept {
         phaseIncrement_ = increment;
-        const auto index = static_cast<int>(phase_ >> 24);
-        const float fraction = static_cast<float>(phase_ & 0xFFFFFFu) * kFractionScale;
-        phase_ += phaseIncrement_;
         const LfoTables::Table& table = tableFor(waveform);
-        return (1.0f - fraction) * table[index] + fraction * table[index + 1];
+        const std::uint32_t phase0 = phase_;
+        const std::uint32_t phase1 = phase0 + increment;
+        const std::uint32_t phase2 = phase1 + increment;
+        const std::uint32_t phase3 = phase2 + increment;
+        phase_ += static_cast<std::uint32_t>(count) * increment;
+        // The top 8 bits pick the entry, the low 24 interpolate.
+        const Int4 below = Int4{static_cast<std::int32_t>(phase0 & 0xFFFFFFu),
+                                static_cast<std::int32_t>(phase1 & 0xFFFFFFu),
+                                static_cast<std::int32_t>(phase2 & 0xFFFFFFu),
+                                static_cast<std::int32_t>(phase3 & 0xFFFFFFu)};
+        const Float4 fraction = __builtin_convertvector(below, Float4) * kFractionScale;
+        const Float4 low = {table[phase0 >> 24], table[phase1 >> 24], table[phase2 >> 24],
+                            table[phase3 >> 24]};
+        const Float4 high = {table[(phase0 >> 24) + 1], table[(phase1 >> 24) + 1],
+                             table[(phase2 >> 24) + 1], table[(phase3 >> 24) + 1]};
+        return (1.0f - fraction) * low + fraction * high;
     }
 
     // Note on with the channel's restart switch set.

@@ -47,6 +47,7 @@ public:
     virtual void previousFrame();
 
     bool isOpen() const { return opened; }
+    int getImageCount() const { return imageCount; }
     // The row of the strip where its last picture starts.
     int lastPictureRow() const;
 

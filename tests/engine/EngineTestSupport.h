@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/LibraryMath.h"
+#include "engine/OscillatorPair.h"
 #include "engine/SynthEngine.h"
 
 #include <memory>
@@ -27,6 +29,30 @@ inline std::unique_ptr<SynthEngine> makeEngine(bool withDefaultPatch = true,
         }
     }
     return engine;
+}
+
+// One value of an oscillator's form `form`, driven by `drive`, as the engine
+// renders it beside a silent second oscillator, with the C library's math.
+inline float renderOscillator(Oscillator& oscillator, long form, const PhaseDrive& drive,
+                              float pulseWidth = 0.0f) {
+    OscillatorDrives drives{};
+    OscillatorDrives modulator{};
+    drives.frequencies[0] = drive.frequency;
+    drives.steps[0] = drive.step;
+    drives.fmAmounts[0] = drive.fmAmount;
+    drives.pulseWidths[0] = pulseWidth;
+    modulator.steps[0] = drive.modStep;
+    Oscillator silent;
+    struct Keep {
+        float* value;
+        void operator()(int, float sum) { *value = sum; }
+        void finish() {}
+    };
+    float value = 0.0f;
+    renderOscillatorPair<LibraryMath>(
+        {oscillator, form, 1.0f, drives, modulator, drive.smoothing, 0},
+        {silent, form, 0.0f, modulator, drives, drive.smoothing, 0}, 1, Keep{&value});
+    return value;
 }
 
 inline std::vector<float> render(SynthEngine& engine, int count) {

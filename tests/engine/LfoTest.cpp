@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tarvolin {
 namespace {
 
@@ -38,20 +40,27 @@ TEST(WavetableLfo, InterpolatesFromThePhaseBeforeTheAdvance) {
     const std::uint32_t halfEntry = WavetableLfo::incrementFor(44100.0f / 512.0f, 44100.0f);
     ASSERT_EQ(halfEntry, 1u << 23);
     const auto& table = LfoTables::shared().triangle;
-    for (int tick = 0; tick < 1024; ++tick) {
-        const float value = lfo.tick(halfEntry, WavetableLfo::kTriangle);
-        const int entry = (tick / 2) % 256;
-        ASSERT_EQ(value, tick % 2 == 0 ? table[entry] : (table[entry] + table[entry + 1]) * 0.5f);
+    // Groups of 1 to 4 ticks, so every lane and every advance is used.
+    for (int tick = 0, group = 0; tick < 1024; ++group) {
+        const int count = std::min(1 + group % 4, 1024 - tick);
+        const Float4 values = lfo.ticks(halfEntry, WavetableLfo::kTriangle, count);
+        for (int i = 0; i < count; ++i, ++tick) {
+            const int entry = (tick / 2) % 256;
+            ASSERT_EQ(values[i],
+                      tick % 2 == 0 ? table[entry] : (table[entry] + table[entry + 1]) * 0.5f)
+                << tick;
+        }
     }
     EXPECT_EQ(lfo.phase(), 0u); // 1024 half entries: two whole wraps
 
-    lfo.tick(halfEntry, WavetableLfo::kTriangle);
+    lfo.ticks(halfEntry, WavetableLfo::kTriangle, 1);
     lfo.restart();
-    EXPECT_EQ(lfo.tick(halfEntry, WavetableLfo::kSaw), -1.0f);
+    EXPECT_EQ(lfo.ticks(halfEntry, WavetableLfo::kSaw, 1)[0], -1.0f);
     for (long waveform : {3L, 4L, 100L}) { // 3 and above: the rectangle
         lfo.restart();
-        EXPECT_EQ(lfo.tick(halfEntry, waveform), 1.0f);
-        EXPECT_EQ(lfo.tick(halfEntry, waveform), 1.0f);
+        const Float4 values = lfo.ticks(halfEntry, waveform, 2);
+        EXPECT_EQ(values[0], 1.0f);
+        EXPECT_EQ(values[1], 1.0f);
     }
 }
 
@@ -62,38 +71,38 @@ TEST(ModulationRouting, DepthAndDestinationsRoundingHalfToEven) {
 
     const auto lfo1 = [](float destination) {
         ModulationSums sums;
-        ModulationRouting::routeLfo1(sums, 0.5f, 1.0f, roundToInt(destination * 4.0f));
+        ModulationRouting::routeLfo1(sums, splat(0.5f), 1.0f, roundToInt(destination * 4.0f));
         return sums;
     };
-    EXPECT_EQ(lfo1(0.125f).fm2, 0.75f);   // 0.5 -> 0: FM 2
-    EXPECT_EQ(lfo1(0.25f).pitch2, 24.0f); // 1: pitch 2 only
-    EXPECT_EQ(lfo1(0.25f).pitch1, 0.0f);
-    EXPECT_EQ(lfo1(0.375f).pw1, 1.5f);        // 1.5 -> 2: both pulse widths
-    EXPECT_EQ(lfo1(0.625f).pw2, 1.5f);        // 2.5 -> 2
-    EXPECT_EQ(lfo1(0.75f).pitch1, 24.0f);     // 3: both pitches
-    EXPECT_EQ(lfo1(0.875f).cutoffMod, 0.75f); // 3.5 -> 4: cutoff
-    EXPECT_EQ(lfo1(1.5f).cutoffMod, 0.0f);    // 6: nothing
+    EXPECT_EQ(lfo1(0.125f).fm2[0], 0.75f);   // 0.5 -> 0: FM 2
+    EXPECT_EQ(lfo1(0.25f).pitch2[0], 24.0f); // 1: pitch 2 only
+    EXPECT_EQ(lfo1(0.25f).pitch1[0], 0.0f);
+    EXPECT_EQ(lfo1(0.375f).pw1[0], 1.5f);        // 1.5 -> 2: both pulse widths
+    EXPECT_EQ(lfo1(0.625f).pw2[0], 1.5f);        // 2.5 -> 2
+    EXPECT_EQ(lfo1(0.75f).pitch1[0], 24.0f);     // 3: both pitches
+    EXPECT_EQ(lfo1(0.875f).cutoffMod[0], 0.75f); // 3.5 -> 4: cutoff
+    EXPECT_EQ(lfo1(1.5f).cutoffMod[0], 0.0f);    // 6: nothing
 
     const auto lfo2 = [](float destination, float amount) {
         ModulationSums sums;
-        ModulationRouting::routeLfo2(sums, 1.0f, ModulationRouting::lfoDepth(amount), amount,
+        ModulationRouting::routeLfo2(sums, splat(1.0f), ModulationRouting::lfoDepth(amount), amount,
                                      roundToInt(destination * 2.0f));
         return sums;
     };
-    EXPECT_EQ(lfo2(0.25f, 1.0f).pitch1, 48.0f);   // 0.5 -> 0: both pitches
-    EXPECT_EQ(lfo2(0.5f, 1.0f).ampMod, 0.0f);     // tremolo downwards at amount 1
-    EXPECT_EQ(lfo2(0.5f, 0.0f).ampMod, 2.0f);     // and upwards at amount 0
-    EXPECT_EQ(lfo2(0.75f, 1.0f).cutoffMod, 1.0f); // 1.5 -> 2: cutoff
+    EXPECT_EQ(lfo2(0.25f, 1.0f).pitch1[0], 48.0f);   // 0.5 -> 0: both pitches
+    EXPECT_EQ(lfo2(0.5f, 1.0f).ampMod[0], 0.0f);     // tremolo downwards at amount 1
+    EXPECT_EQ(lfo2(0.5f, 0.0f).ampMod[0], 2.0f);     // and upwards at amount 0
+    EXPECT_EQ(lfo2(0.75f, 1.0f).cutoffMod[0], 1.0f); // 1.5 -> 2: cutoff
 
     const auto envelope = [](float destination) {
         ModulationSums sums;
-        ModulationRouting::routeModEnvelope(sums, -0.5f, roundToInt(destination * 2.0f));
+        ModulationRouting::routeModEnvelope(sums, splat(-0.5f), roundToInt(destination * 2.0f));
         return sums;
     };
-    EXPECT_EQ(envelope(0.25f).pitch2, -24.0f); // 0.5 -> 0: pitch 2
-    EXPECT_EQ(envelope(0.5f).fm2, -0.5f);
-    EXPECT_EQ(envelope(0.75f).pw1, -0.5f); // 1.5 -> 2: both pulse widths
-    EXPECT_EQ(envelope(0.75f).pw2, -0.5f);
+    EXPECT_EQ(envelope(0.25f).pitch2[0], -24.0f); // 0.5 -> 0: pitch 2
+    EXPECT_EQ(envelope(0.5f).fm2[0], -0.5f);
+    EXPECT_EQ(envelope(0.75f).pw1[0], -0.5f); // 1.5 -> 2: both pulse widths
+    EXPECT_EQ(envelope(0.75f).pw2[0], -0.5f);
 }
 
 TEST(WavetableLfo, RunsOnlyWhileItsRateIsUpAndRestartsOnRequest) {

@@ -1,5 +1,5 @@
-#include "engine/Oscillator.h"
-#include "engine/LibraryMath.h"
+#include "EngineTestSupport.h"
+
 #include "engine/NoiseSource.h"
 
 #include <gtest/gtest.h>
@@ -21,15 +21,13 @@ PhaseDrive drive(float frequency, float fmAmount, float modFrequency) {
 
 TEST(Oscillator, FeedbackAmountFallsFromTwoPointThreeToZeroAtTenKilohertz) {
     for (float f : {0.0f, 5000.0f, 10000.0f, 15000.0f}) {
-        TriangleOscillator triangle;
-        SawOscillator saw;
-        RectangleOscillator rectangle;
-        triangle.render<LibraryMath>(drive(f, 0.0f, 0.0f));
-        saw.render<LibraryMath>(drive(f, 0.0f, 0.0f));
-        rectangle.render<LibraryMath>(drive(f, 0.0f, 0.0f), 0.0f);
+        Oscillator osc;
+        for (long form : {Oscillator::kTriangle, Oscillator::kSaw, Oscillator::kRectangle}) {
+            test::renderOscillator(osc, form, drive(f, 0.0f, 0.0f));
+        }
         const float expected = f >= 10000.0f ? 0.0f : 2.3f * (1.0f - f / 10000.0f);
-        for (float k : {triangle.front().feedbackAmount(), saw.front().feedbackAmount(),
-                        rectangle.front().feedbackAmount()}) {
+        for (float k : {osc.triangle().front().feedbackAmount(), osc.saw().front().feedbackAmount(),
+                        osc.rectangle().front().feedbackAmount()}) {
             EXPECT_NEAR(k, expected, 1e-6f) << f;
         }
     }
@@ -45,10 +43,7 @@ TEST(Oscillator, StartStatesWhenBuiltAndWhenIdle) {
 
     for (long form = 0; form < 4; ++form) {
         for (int i = 0; i < 77; ++i) {
-            const PhaseDrive one = drive(300.0f, 0.2f, 500.0f);
-            const float width = 0.3f;
-            float mix = 0.0f;
-            osc.renderRun<LibraryMath>(form, &one, &width, 1.0f, &mix, 1, 1);
+            test::renderOscillator(osc, form, drive(300.0f, 0.2f, 500.0f), 0.3f);
         }
     }
     const float lagFeedback = osc.rectangle().feedback2();
@@ -73,10 +68,11 @@ TEST(Oscillator, PulseWidthDrawsTheRectangleBranchesTogether) {
     // Above 10 kHz there is no feedback: w = 0 gives twice cos + 0.3 sin, and
     // the output shrinks with the width until it vanishes at 1.
     const auto rms = [](float width) {
-        RectangleOscillator rectangle;
+        Oscillator osc;
         double sum = 0.0;
         for (int i = 0; i < 4410; ++i) {
-            const double s = rectangle.render<LibraryMath>(drive(12000.0f, 0.0f, 0.0f), width);
+            const double s = test::renderOscillator(osc, Oscillator::kRectangle,
+                                                    drive(12000.0f, 0.0f, 0.0f), width);
             sum += s * s;
         }
         return std::sqrt(sum / 4410.0);

@@ -2,7 +2,6 @@
 
 #include "engine/DenormalGuard.h"
 #include "engine/LadderFilter.h"
-#include "engine/LibraryMath.h"
 
 #include <gtest/gtest.h>
 
@@ -139,10 +138,7 @@ TEST(Robustness, AVoiceWithNonFiniteStateIsResetAtTheNextBlock) {
         voice.filter.process(sample, 0.5f, 0.5f, 0);
     };
     const auto poisonOscillator = [nan](Voice& voice) {
-        const PhaseDrive drive{nan, nan, 0.0f, 0.0f, 0.1f};
-        const float width = 0.0f;
-        float mix = 0.0f;
-        voice.osc2.renderRun<LibraryMath>(Oscillator::kRectangle, &drive, &width, 1.0f, &mix, 1, 1);
+        test::renderOscillator(voice.osc2, Oscillator::kRectangle, {nan, nan, 0.0f, 0.0f, 0.1f});
     };
     for (const auto& poison :
          std::initializer_list<std::function<void(Voice&)>>{poisonFilter, poisonOscillator}) {
