@@ -47,8 +47,8 @@ public:
     void tap(KeySym key) const;
     void sync() const { XSync(connection, False); }
 
-    // X errors that came to the handler in place, this connection's and any other's.
-    static int ownErrors();
+    // X errors of connections other than the tests' own that came to the
+    // handler a host has in place: errors that passed a plug-in's trap.
     static int strayErrors();
 
 private:

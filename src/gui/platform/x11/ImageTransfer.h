@@ -28,7 +28,6 @@ public:
     // Waits until the server has read what was sent, before the image is
     // written again; only shared memory needs it.
     void finish();
-    bool sharesMemory() const { return shared; }
 
 private:
     ImageTransfer(Display* display, ::Window target) : display(display), target(target) {}
