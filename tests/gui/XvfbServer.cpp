@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <X11/Xlib.h>
+
 extern char** environ;
 
 namespace tarvolin::test {
@@ -34,7 +36,7 @@ XvfbServer::XvfbServer(int depth, bool sharedMemory) {
     // The server picks a free display and writes its number once it listens.
     std::vector<std::string> arguments{
         TARVOLIN_XVFB, "-displayfd", std::to_string(ready[1]),
-        "-nolisten",   "tcp",        "-noreset",
+        "-nolisten",   "tcp",        "-terminate",
         "-screen",     "0",          "1280x1024x" + std::to_string(depth)};
     if (!sharedMemory) {
         arguments.insert(arguments.end(), {"-extension", "MIT-SHM"});
@@ -63,9 +65,20 @@ XvfbServer::XvfbServer(int depth, bool sharedMemory) {
     }
     process = child;
     displayName = ":" + number;
+    // The server ends once its last client goes: this one, which goes with
+    // the program however it ends, so that no server outlives a test killed.
+    keeper = XOpenDisplay(displayName.c_str());
+    if (keeper == nullptr) {
+        kill(process, SIGTERM);
+        waitpid(process, nullptr, 0);
+        throw std::runtime_error("cannot reach " + displayName);
+    }
 }
 
 XvfbServer::~XvfbServer() {
+    if (keeper != nullptr) {
+        XCloseDisplay(keeper);
+    }
     if (process > 0) {
         kill(process, SIGTERM);
         waitpid(process, nullptr, 0);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+struct _XDisplay;
+
 namespace tarvolin::test {
 
 // An X server of the test program's own, started the first time a test
@@ -25,6 +27,7 @@ private:
 
     int process = -1;
     std::string displayName;
+    _XDisplay* keeper = nullptr;
 };
 
 } // namespace tarvolin::test
