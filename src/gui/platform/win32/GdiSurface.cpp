@@ -1,10 +1,10 @@
 #include "gui/platform/win32/GdiSurface.h"
 
 #include "gui/platform/win32/BlockTransfer.h"
+#include "gui/platform/win32/GdiFont.h"
 #include "gui/platform/win32/GdiPicture.h"
 #include "gui/platform/win32/MemoryDc.h"
 
-#include <cstring>
 #include <new>
 
 namespace tarvolin::platform {
@@ -103,16 +103,7 @@ void GdiSurface::setTextBackground(Colour colour) {
 }
 
 void GdiSurface::setFont(const FontRequest& request) {
-    LOGFONTA description{};
-    description.lfHeight = -request.pixelHeight;
-    description.lfWeight = request.weight;
-    description.lfCharSet = ANSI_CHARSET;
-    description.lfOutPrecision = OUT_STRING_PRECIS;
-    description.lfClipPrecision = CLIP_STROKE_PRECIS;
-    description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = static_cast<BYTE>(request.pitchAndFamily);
-    std::strncpy(description.lfFaceName, request.face, LF_FACESIZE - 1);
-    GdiObject<HFONT> made(CreateFontIndirectA(&description));
+    GdiObject<HFONT> made = gdiFontFor(request);
     if (made != nullptr) {
         SelectObject(dc, made.get());
         font = std::move(made);

@@ -1,6 +1,7 @@
 #include "gui/platform/win32/Win32EditField.h"
 
-#include <cstring>
+#include "gui/platform/win32/GdiFont.h"
+
 #include <string>
 
 namespace tarvolin::platform {
@@ -19,19 +20,6 @@ void attach(HWND window, Win32EditField* field) {
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(field));
 }
 
-GdiObject<HFONT> editFont(const FontRequest& request) {
-    LOGFONTA description{};
-    description.lfHeight = -request.pixelHeight;
-    description.lfWeight = request.weight;
-    description.lfCharSet = ANSI_CHARSET;
-    description.lfOutPrecision = OUT_STRING_PRECIS;
-    description.lfClipPrecision = CLIP_STROKE_PRECIS;
-    description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = static_cast<BYTE>(request.pitchAndFamily);
-    std::strncpy(description.lfFaceName, request.face, LF_FACESIZE - 1);
-    return GdiObject<HFONT>(CreateFontIndirectA(&description));
-}
-
 } // namespace
 
 std::unique_ptr<Win32EditField> Win32EditField::create(HWND parent, const Rect& rect,
@@ -46,7 +34,7 @@ std::unique_ptr<Win32EditField> Win32EditField::create(HWND parent, const Rect& 
     if (window == nullptr) {
         return nullptr;
     }
-    GdiObject<HFONT> font = editFont(style.font);
+    GdiObject<HFONT> font = gdiFontFor(style.font);
     if (font != nullptr) {
         SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     }
