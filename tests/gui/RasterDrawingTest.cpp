@@ -2,10 +2,13 @@
 
 #include "gui/DrawContext.h"
 #include "gui/platform/raster/RasterSurface.h"
+#include "gui/platform/raster/TextRasteriser.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <thread>
+#include <vector>
 
 namespace tarvolin {
 namespace {
@@ -211,6 +214,35 @@ TEST_F(RasterText, OpaqueTextFillsItsCellOnly) {
     EXPECT_GT(cell.begin()->second, 0);
     textPixels({5, 0, 35, 20}, AlignCenter, false);
     EXPECT_TRUE(pixelsOf(canvas, Blue).empty());
+}
+
+// Hosts draw the editors of several instances on threads of their own, and
+// all of them share the one font library.
+TEST(RasterTextThreads, TwoThreadsDrawingAtOnceDrawWhatEachDrawsAlone) {
+    const Rect area{0, 0, 120, 40};
+    const auto draw = [&area](int pixelHeight) {
+        platform::PixelBuffer picture(area.width(), area.height(), Black);
+        platform::drawTextLine(picture, "Tarvolin 0.123", area, AlignLeft,
+                               {{"Arial", pixelHeight, kFontWeightNormal, kVariablePitchSwiss}});
+        return picture;
+    };
+    const std::array<int, 2> heights{9, 23};
+    const std::array<platform::PixelBuffer, 2> alone{draw(heights[0]), draw(heights[1])};
+    ASSERT_NE(pixelsOf(alone[0], White), pixelsOf(alone[1], White));
+    std::array<int, 2> wrong{};
+    std::vector<std::thread> threads;
+    for (std::size_t which = 0; which < 2; ++which) {
+        threads.emplace_back([&, which] {
+            for (int round = 0; round < 300; ++round) {
+                wrong[which] +=
+                    pixelsOf(draw(heights[which]), White) != pixelsOf(alone[which], White);
+            }
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(wrong, (std::array<int, 2>{0, 0}));
 }
 
 } // namespace

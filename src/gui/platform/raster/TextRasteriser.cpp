@@ -5,6 +5,7 @@
 #include FT_FREETYPE_H
 
 #include <map>
+#include <mutex>
 #include <string>
 #include <utility>
 
@@ -14,6 +15,9 @@ namespace {
 
 // FreeType and the opened faces live as long as the module; faces are looked
 // up by request, as fontconfig's answer for a face name never changes while we run.
+// Hosts may draw the editors of several instances on threads of their own,
+// and FreeType's library and each face (its size, its one glyph slot) take
+// one user at a time: every use holds the library's lock.
 class FontLibrary {
 public:
     FontLibrary() {
@@ -33,6 +37,8 @@ public:
     }
     FontLibrary(const FontLibrary&) = delete;
     FontLibrary& operator=(const FontLibrary&) = delete;
+
+    std::mutex& lock() { return inUse; }
 
     FT_Face faceFor(const FontRequest& request) {
         const std::pair<std::string, bool> key{request.face, request.weight >= kFontWeightBold};
@@ -71,6 +77,7 @@ private:
         return face;
     }
 
+    std::mutex inUse;
     FT_Library library = nullptr;
     std::map<std::pair<std::string, bool>, FT_Face> faces;
 };
@@ -126,29 +133,20 @@ void blitGlyph(PixelBuffer& target, const FT_GlyphSlot glyph, Point origin, cons
     }
 }
 
-// The face for the request at its size, or null.
-FT_Face sizedFace(const FontRequest& font) {
-    FT_Face face = fontLibrary().faceFor(font);
-    if (face == nullptr || font.pixelHeight <= 0 ||
-        FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(font.pixelHeight)) != 0) {
-        return nullptr;
+// Runs use with the face for the request at its size, under the library's
+// lock; without a usable face, not at all.
+template <typename Use> void withSizedFace(const FontRequest& font, Use use) {
+    FontLibrary& fonts = fontLibrary();
+    const std::lock_guard held(fonts.lock());
+    FT_Face face = fonts.faceFor(font);
+    if (face != nullptr && font.pixelHeight > 0 &&
+        FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(font.pixelHeight)) == 0) {
+        use(face);
     }
-    return face;
 }
 
-} // namespace
-
-int textLineWidth(std::string_view text, const FontRequest& font) {
-    FT_Face face = sizedFace(font);
-    return face != nullptr ? textWidth(face, text) : 0;
-}
-
-void drawTextLine(PixelBuffer& target, std::string_view text, const Rect& rect,
-                  TextAlignment alignment, const TextStyle& style) {
-    FT_Face face = sizedFace(style.font);
-    if (face == nullptr) {
-        return;
-    }
+void drawWithFace(PixelBuffer& target, std::string_view text, const Rect& rect,
+                  TextAlignment alignment, const TextStyle& style, FT_Face face) {
     const int ascent = static_cast<int>((face->size->metrics.ascender + 63) >> 6);
     const int descent = static_cast<int>((-face->size->metrics.descender + 63) >> 6);
     const int width = textWidth(face, text);
@@ -171,6 +169,20 @@ void drawTextLine(PixelBuffer& target, std::string_view text, const Rect& rect,
             pen.h += advanceOf(face);
         }
     }
+}
+
+} // namespace
+
+int textLineWidth(std::string_view text, const FontRequest& font) {
+    int width = 0;
+    withSizedFace(font, [&](FT_Face face) { width = textWidth(face, text); });
+    return width;
+}
+
+void drawTextLine(PixelBuffer& target, std::string_view text, const Rect& rect,
+                  TextAlignment alignment, const TextStyle& style) {
+    withSizedFace(style.font,
+                  [&](FT_Face face) { drawWithFace(target, text, rect, alignment, style, face); });
 }
 
 } // namespace tarvolin::platform
