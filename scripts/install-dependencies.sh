@@ -4,7 +4,7 @@
 set -euo pipefail
 
 native_packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config dpkg-dev
     libgtest-dev googletest libbenchmark-dev
     libsndfile1-dev
     libpng-dev libfreetype-dev libfontconfig-dev fonts-liberation
@@ -13,7 +13,8 @@ native_packages=(
 )
 windows_packages=(
     g++-mingw-w64-i686-posix mingw-w64-i686-dev
-    wine wine32:i386 xauth
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+    wine wine32:i386 wine64 xauth
 )
 
 missing=()

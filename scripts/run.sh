@@ -1,16 +1,36 @@
 #!/usr/bin/env bash
-# Builds everything (the Linux module and tools, the 32-bit Windows DLL),
-# renders the demo tune to tarvolin-demo.wav and photographs the editor into
-# tarvolin-editor.png.
+# Builds what the instrument's users get (the Linux module, the renderer, the
+# 64-bit and 32-bit Windows DLLs) and the packages holding them, renders the
+# demo tune to tarvolin-demo.wav and photographs the editor into
+# tarvolin-editor.png. The test programs are the test command's business.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-dependencies.sh
 
-cmake --preset native
-cmake --build --preset native
-cmake --preset win32
-cmake --build --preset win32
+cmake --preset native >/dev/null
+cmake --build --preset native --target tarvolin_module tarvolin_module_headless tarvolin-render
+for windows in win64 win32; do
+    cmake --preset "$windows" >/dev/null
+    cmake --build --preset "$windows" --target tarvolin_module
+done
+scripts/package.sh
 
 build/native/tools/tarvolin-render/tarvolin-render --output tarvolin-demo.wav \
     --editor-png tarvolin-editor.png "$@"
+
+cat <<TXT
+
+Built:
+  Linux VST 2            build/native/src/module/Tarvolin.so
+  Windows VST 2, 64-bit  build/win64/src/module/Tarvolin.dll
+  Windows VST 2, 32-bit  build/win32/src/module/Tarvolin.dll
+Packages, in build/packages:
+$(cd build/packages && ls -1 | sed 's/^/  /')
+Install:
+  Debian, Ubuntu: sudo apt-get install ./build/packages/tarvolin_*_amd64.deb
+                  (Tarvolin.so in /usr/lib/vst, tarvolin-render in /usr/bin)
+  one Linux user: mkdir -p ~/.vst && cp build/native/src/module/Tarvolin.so ~/.vst/
+  Windows:        copy Tarvolin.dll from the zip into the host's VST 2 folder
+                  (Install.txt in the zip names the usual ones)
+TXT

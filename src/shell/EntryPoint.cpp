@@ -34,8 +34,9 @@ AEffect* createInstance(audioMasterCallback hostCallback) {
 
 } // namespace
 
-// The entry point hosts look up. Windows hosts find it as "main" (the module
-// definition file renames it); elsewhere both names are exported.
+// The entry point hosts look up. On Windows the module definition files say
+// under which names: "main" alone for 32-bit hosts, both names for 64-bit ones;
+// elsewhere both names are exported.
 extern "C" TARVOLIN_EXPORT AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback hostCallback) {
     return createInstance(hostCallback);
 }

@@ -5,6 +5,7 @@
 // Windows see the 32-bit layout (AEffect is 144 bytes there); on 64-bit hosts
 // value, result and reserved fields are pointer-sized.
 
+#include <cstddef>
 #include <cstdint>
 
 #if defined(_WIN32) && !defined(_WIN64)
@@ -253,14 +254,33 @@ struct VstWindow {
     char future[104];
 };
 
+// The layouts hosts were built against: the 32-bit one on 32-bit Windows, the
+// pointer-sized one on 64-bit Windows and Linux.
+constexpr std::size_t byPointerSize(std::size_t offset32, std::size_t offset64) {
+    return sizeof(void*) == 4 ? offset32 : offset64;
+}
+
+static_assert(sizeof(void*) == 4 || sizeof(void*) == 8);
+static_assert(sizeof(VstIntPtr) == sizeof(void*));
+static_assert(offsetof(AEffect, dispatcher) == byPointerSize(4, 8));
+static_assert(offsetof(AEffect, numPrograms) == byPointerSize(20, 40));
+static_assert(offsetof(AEffect, flags) == byPointerSize(36, 56));
+static_assert(offsetof(AEffect, resvd1) == byPointerSize(40, 64));
+static_assert(offsetof(AEffect, initialDelay) == byPointerSize(48, 80));
+static_assert(offsetof(AEffect, ioRatio) == byPointerSize(60, 92));
+static_assert(offsetof(AEffect, object) == byPointerSize(64, 96));
+static_assert(offsetof(AEffect, uniqueID) == byPointerSize(72, 112));
+static_assert(offsetof(AEffect, processReplacing) == byPointerSize(80, 120));
+static_assert(offsetof(AEffect, future) == byPointerSize(88, 136));
+static_assert(sizeof(AEffect) == byPointerSize(144, 192));
+
 static_assert(sizeof(VstEvent) == 32);
 static_assert(sizeof(VstMidiEvent) == 32);
+static_assert(offsetof(VstMidiEvent, deltaFrames) == 8);
+static_assert(offsetof(VstMidiEvent, midiData) == 24);
+static_assert(offsetof(VstEvents, events) == byPointerSize(8, 16));
 static_assert(sizeof(VstPinProperties) == 128);
+static_assert(offsetof(VstPinProperties, shortLabel) == 72);
 static_assert(sizeof(ERect) == 8);
-#if INTPTR_MAX == INT32_MAX
-static_assert(sizeof(AEffect) == 144);
-static_assert(sizeof(VstWindow) == 256);
-static_assert(sizeof(VstEvents) == 16);
-#else
-static_assert(sizeof(AEffect) == 192);
-#endif
+static_assert(offsetof(VstWindow, parent) == byPointerSize(140, 144));
+static_assert(sizeof(VstWindow) == byPointerSize(256, 272));

@@ -1,5 +1,6 @@
 # What a Linux host finds of the built module: the two entry points and no
-# other symbol, and, after an install, the module alone under lib/vst.
+# other symbol, and, after an install, the module alone under lib/vst, beside
+# the renderer and the headless module its editor pictures open.
 # Run with -DNM=... -DMODULE=... -DBUILD_DIR=... -DSTAGE=... -P.
 
 execute_process(COMMAND ${NM} -D --defined-only ${MODULE}
@@ -23,6 +24,7 @@ if(failed)
 endif()
 file(GLOB_RECURSE installed RELATIVE ${STAGE} ${STAGE}/*)
 file(REMOVE_RECURSE ${STAGE})
-if(NOT installed STREQUAL "lib/vst/Tarvolin.so")
+list(SORT installed)
+if(NOT installed STREQUAL "bin/tarvolin-render;lib/tarvolin/TarvolinHeadless.so;lib/vst/Tarvolin.so")
     message(FATAL_ERROR "the install made ${installed}")
 endif()

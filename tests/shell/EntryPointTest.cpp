@@ -50,8 +50,8 @@ TEST(EntryPoint, RecordCarriesTheInstrumentsValues) {
 TEST(EntryPoint, ExportedUnderThePlatformsNames) {
     const host::PluginModule& module = testing::builtModule();
     EXPECT_TRUE(module.exports("main"));
-#if defined(_WIN32)
-    // Windows hosts look for "main" alone; the module exports nothing else.
+#if defined(_WIN32) && !defined(_WIN64)
+    // 32-bit Windows hosts look for "main" alone; the module exports nothing else.
     EXPECT_FALSE(module.exports("VSTPluginMain"));
 #else
     EXPECT_TRUE(module.exports("VSTPluginMain"));

@@ -10,6 +10,7 @@
 #include "RenderSession.h"
 #include "WavWriter.h"
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -46,8 +47,12 @@ void renderAudio(const Options& options, const Score& score,
         saveChunk(plugin, *options.saveChunk);
     }
     plugin.close();
-    std::printf("tarvolin-render: wrote %s (%.2f s)\n", options.output.c_str(),
-                static_cast<double>(frames) / rate);
+    // The peak tells at a glance whether the module played at all.
+    const float peak = wav.peak();
+    const std::string level =
+        peak > 0.0f ? std::to_string(std::lround(20.0 * std::log10(peak))) + " dBFS" : "silent";
+    std::printf("tarvolin-render: wrote %s (%.2f s, peak %s)\n", options.output.c_str(),
+                static_cast<double>(frames) / rate, level.c_str());
 }
 
 } // namespace

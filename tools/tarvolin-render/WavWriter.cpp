@@ -2,7 +2,9 @@
 
 #include "RenderError.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <sndfile.h>
 #include <string>
@@ -37,6 +39,7 @@ void WavWriter::write(std::span<const float> left, std::span<const float> right)
     for (std::size_t i = 0; i < left.size(); ++i) {
         interleaved[2 * i] = left[i];
         interleaved[2 * i + 1] = right[i];
+        largest = std::max({largest, std::fabs(left[i]), std::fabs(right[i])});
     }
     const auto frames = static_cast<sf_count_t>(left.size());
     if (sf_writef_float(file, interleaved.data(), frames) != frames) {

@@ -21,6 +21,8 @@ public:
     WavWriter& operator=(const WavWriter&) = delete;
 
     void write(std::span<const float> left, std::span<const float> right);
+    // The largest magnitude written so far, before any clipping.
+    float peak() const { return largest; }
     // Completes the header; errors that only show now are thrown from here.
     void close();
 
@@ -28,6 +30,7 @@ private:
     std::filesystem::path path;
     sf_private_tag* file = nullptr;
     std::vector<float> interleaved;
+    float largest = 0.0f;
 };
 
 } // namespace tarvolin::render

@@ -1,4 +1,5 @@
 #include "Benchmark.h"
+#include "DefaultModules.h"
 #include "Options.h"
 #include "Renderer.h"
 
@@ -24,9 +25,10 @@ int main(int argc, char** argv) {
     using namespace tarvolin::render;
     try {
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-        const Options options = parseOptions(arguments, kDefaultModule, kEditorModule);
+        const ModulePaths modules = defaultModules({kDefaultModule, kEditorModule});
+        const Options options = parseOptions(arguments, modules.module, modules.editorModule);
         if (options.help) {
-            std::fputs(usageText(kDefaultModule, kEditorModule).c_str(), stdout);
+            std::fputs(usageText(modules.module, modules.editorModule).c_str(), stdout);
             return 0;
         }
         if (options.bench) {
