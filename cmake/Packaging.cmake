@@ -5,6 +5,8 @@ set(CPACK_PACKAGE_VENDOR Halbrook)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "monophonic virtual-analog synthesizer plug-in")
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
 set(CPACK_THREADS 0)
+# Users get the code without the debugging information the builds keep.
+set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
