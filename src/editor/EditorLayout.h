@@ -92,11 +92,6 @@ inline constexpr std::array<ControlPlacement, 43> kControlLayout{{
     {45, ControlKind::LargeToggle, {584, 271}},
 }};
 
-// The controller learning switch: the host and MIDI do not move it.
-inline constexpr int kLearnIndex = 45;
-// Tags from here up name no parameter; their changes stay in the editor.
-inline constexpr int kFirstNonParameterTag = 52;
-
 // The about view: the name plate that opens it, its tag, and where the about
 // picture shows over the editor.
 inline constexpr Rect kAboutArea{259, 263, 509, 335};

@@ -6,8 +6,7 @@
 #include "gui/Frame.h"
 #include "gui/Knobs.h"
 #include "gui/Switches.h"
-#include "gui/platform/Window.h"
-#include "shell/EffectBaseExt.h"
+#include "instrument/EditController.h"
 
 #include <memory>
 #include <new>
@@ -37,20 +36,23 @@ Rect placed(Point corner, int width, int height) {
 
 } // namespace
 
-SynthEditor::SynthEditor(EffectBaseExt* effect) : GuiEditorBase(effect) {
-    Bitmap* background = picture(kBackgroundPicture) = new Bitmap(kBackgroundPicture);
-    rect = {0, 0, static_cast<std::int16_t>(background->getHeight()),
-            static_cast<std::int16_t>(background->getWidth())};
+SynthEditor::SynthEditor(EditController& controller) : controller(controller) {
+    picture(kBackgroundPicture) = new Bitmap(kBackgroundPicture);
 }
 
 SynthEditor::~SynthEditor() {
-    SynthEditor::close();
+    close();
     for (Bitmap*& loaded : pictures) {
         if (loaded != nullptr) {
             loaded->forget();
             loaded = nullptr;
         }
     }
+}
+
+Rect SynthEditor::size() const {
+    const Bitmap* background = pictures[0];
+    return {0, 0, widthOf(background), heightOf(background)};
 }
 
 Bitmap*& SynthEditor::picture(int number) {
@@ -81,42 +83,39 @@ Control* SynthEditor::getControl(int index) const {
     return controls[static_cast<std::size_t>(index)];
 }
 
-VstIntPtr SynthEditor::open(void* window) {
+bool SynthEditor::open(void* window, FrameEditor& host) {
     if (frame != nullptr) {
         close();
     }
-    GuiEditorBase::open(window);
     if (window == nullptr) {
-        return 0;
+        return false;
     }
     try {
-        if (buildFrame(window)) {
+        if (buildFrame(window, host)) {
             // A window that reads its own input paints its first picture in
             // the idle pass, so the host sees the editor drawn; where the
             // platform asks for paints, the pass does nothing before the first.
             frame->idle();
-            return 1;
+            return true;
         }
     } catch (const std::bad_alloc&) {
     }
     // Half an editor is no editor: everything made so far goes again.
     close();
-    return 0;
+    return false;
 }
 
-bool SynthEditor::buildFrame(void* window) {
+bool SynthEditor::buildFrame(void* window, FrameEditor& host) {
     loadPictures();
     Bitmap* background = picture(kBackgroundPicture);
-    frame = std::make_unique<Frame>(Rect(0, 0, widthOf(background), heightOf(background)), window,
-                                    this);
+    frame = std::make_unique<Frame>(size(), window, &host);
     if (frame->getPlatformWindow() == nullptr) {
         return false;
     }
     frame->setBackground(background);
-    lastIdleTime = platform::milliseconds();
     for (const ControlPlacement& placement : kControlLayout) {
         Control* control = makeControl(placement);
-        control->setValue(effect()->getParameter(placement.index));
+        control->setValue(controller.editedValue(placement.index));
         if (!adopt(control)) {
             return false;
         }
@@ -178,7 +177,7 @@ Control* SynthEditor::makeControl(const ControlPlacement& placement) {
 }
 
 void SynthEditor::close() {
-    GuiEditorBase::close();
+    frame.reset();
     controls.fill(nullptr);
     // The large strip is loaded again by the next open; the others are kept.
     releasePicture(kLargeKnobStrip);
@@ -192,34 +191,36 @@ void SynthEditor::update() {
     // thread; what the editor shows is always the current channel, read here
     // on the user-interface thread. The learn switch shows what the user set.
     for (const ControlPlacement& placement : kControlLayout) {
-        if (placement.index != kLearnIndex) {
+        if (placement.index != kMidiLearn) {
             controls[static_cast<std::size_t>(placement.index)]->setValue(
-                effect()->getParameter(placement.index));
+                controller.editedValue(placement.index));
         }
     }
 }
 
 void SynthEditor::controlChanged(DrawContext& context, Control& control) {
     const int tag = control.getTag();
-    if (tag >= kFirstNonParameterTag) {
+    if (tag >= kNumParameters) {
         return;
     }
-    const Frame* owner = control.getParentFrame();
-    const std::weak_ptr<const void> frameAlive =
-        owner != nullptr ? owner->lifetime() : std::weak_ptr<const void>();
-    effect()->setParameterAutomated(tag, control.getValue());
+    const FrameWatch watch(control.getParentFrame());
+    controller.setEditedValue(tag, control.getValue());
     // The host hears of the change and may close the editor right there.
-    if (owner != nullptr && frameAlive.expired()) {
+    if (watch.frameGone()) {
         return;
     }
     control.refresh(context);
 }
 
-EditorInterface* createSynthEditor(EffectBaseExt& effect) noexcept {
-    try {
-        return new SynthEditor(&effect);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
+void SynthEditor::controlBeganEdit(Control& control) {
+    if (control.getTag() < kNumParameters) {
+        controller.beginEdit(control.getTag());
+    }
+}
+
+void SynthEditor::controlEndedEdit(Control& control) {
+    if (control.getTag() < kNumParameters) {
+        controller.endEdit(control.getTag());
     }
 }
 

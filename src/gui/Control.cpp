@@ -17,14 +17,27 @@ constexpr int kResetGesture = ButtonLeft | ModifierAlt;
 Control::Control(const Rect& size, ControlListener* listener, int tag)
     : View(size), listener(listener), tag(tag) {}
 
-Control::FrameWatch::FrameWatch(const Control& control)
-    : watching(control.getParentFrame() != nullptr),
-      alive(watching ? control.getParentFrame()->lifetime() : std::weak_ptr<const void>()) {}
-
 void Control::refresh(DrawContext& context) {
     if (differsFromDrawn()) {
         draw(context);
         markDrawn();
+    }
+}
+
+void Control::click(DrawContext& context, Point& where) {
+    ControlListener* const told = mouseEnabled ? listener : nullptr;
+    if (told == nullptr) {
+        mouseDown(context, where);
+        return;
+    }
+    const FrameWatch watch(getParentFrame());
+    told->controlBeganEdit(*this);
+    if (watch.frameGone()) {
+        return;
+    }
+    mouseDown(context, where);
+    if (!watch.frameGone()) {
+        told->controlEndedEdit(*this);
     }
 }
 
@@ -56,36 +69,30 @@ void Control::trackMouse(DrawContext& context, Point& where) {
         }
         return;
     }
-    // The listener and the tracking idle both reach the host, which may close
-    // the editor meanwhile; then the loop ends without touching anything.
-    const FrameWatch watch(*this);
-    // The first pass uses the click position itself.
-    do {
-        setValue(valueAt(where));
-        if (differsFromDrawn()) {
-            notifyListener(context);
-            if (watch.frameGone()) {
-                return;
-            }
-        }
-        where = context.getMouseLocation();
-        trackingIdle();
-        if (watch.frameGone()) {
-            return;
-        }
-    } while (context.getMouseButtons() != 0);
+    followMouse(
+        context, where, 0, [this](Point at, int) { return valueAt(at); },
+        [](int buttons) { return buttons != 0; });
 }
 
 bool Control::followPress(DrawContext& context, Point& where,
                           const std::function<float(Point)>& valueFor, float whenReleased) {
-    const FrameWatch watch(*this);
     if (context.getMouseButtons() == 0) {
+        const FrameWatch watch(getParentFrame());
         setValue(whenReleased);
         notifyListener(context);
         return !watch.frameGone();
     }
+    return followMouse(
+        context, where, 0, [&valueFor](Point at, int) { return valueFor(at); },
+        [](int buttons) { return buttons != 0; });
+}
+
+bool Control::followMouse(DrawContext& context, Point& where, int buttons,
+                          const std::function<float(Point, int)>& valueFor,
+                          const std::function<bool(int)>& holds) {
+    const FrameWatch watch(getParentFrame());
     do {
-        setValue(valueFor(where));
+        setValue(valueFor(where, buttons));
         if (differsFromDrawn()) {
             notifyListener(context);
             if (watch.frameGone()) {
@@ -97,7 +104,8 @@ bool Control::followPress(DrawContext& context, Point& where,
         if (watch.frameGone()) {
             return false;
         }
-    } while (context.getMouseButtons() != 0);
+        buttons = context.getMouseButtons();
+    } while (holds(buttons));
     return true;
 }
 

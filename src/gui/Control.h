@@ -19,6 +19,8 @@ public:
     // Every concrete control draws itself and ends by calling markDrawn.
     void draw(DrawContext& context) override = 0;
     void refresh(DrawContext& context) override;
+    // The listener hears of the edit's beginning and end around mouseDown.
+    void click(DrawContext& context, Point& where) override;
 
     // Lets the editor refresh the frame and the host idle while the mouse is tracked.
     virtual void trackingIdle();
@@ -41,20 +43,6 @@ public:
     ControlListener* getListener() const { return listener; }
 
 protected:
-    // Tells whether the frame a control sat in when the watch began has been
-    // destroyed since: a listener reaching the host, a tracking idle or a
-    // pop-up menu may let the host close the editor, and then the control
-    // itself is gone and nothing of it may be touched.
-    class FrameWatch {
-    public:
-        explicit FrameWatch(const Control& control);
-        bool frameGone() const { return watching && alive.expired(); }
-
-    private:
-        bool watching;
-        std::weak_ptr<const void> alive;
-    };
-
     void markDrawn() { drawnValue = getValue(); }
     bool differsFromDrawn() const { return getValue() != drawnValue; }
 
@@ -75,6 +63,16 @@ protected:
     // went away meanwhile.
     bool followPress(DrawContext& context, Point& where,
                      const std::function<float(Point)>& valueFor, float whenReleased);
+
+    // The one loop every control that follows the mouse runs: the value for
+    // the position and the buttons held (the click's on the first pass), the
+    // listener told of each change, idle time for the editor and the host,
+    // the mouse polled again, while holds(buttons). The listener and the idle
+    // reach the host, which may close the editor: then the loop ends without
+    // touching anything and answers false.
+    bool followMouse(DrawContext& context, Point& where, int buttons,
+                     const std::function<float(Point, int)>& valueFor,
+                     const std::function<bool(int)>& holds);
 
     // Whoever calls trackMouse or changes the value with the mouse needs a listener.
     void notifyListener(DrawContext& context);

@@ -9,6 +9,10 @@ class DrawContext;
 class ControlListener {
 public:
     virtual void controlChanged(DrawContext& context, Control& control) = 0;
+    // Every click on a control is one edit, however many changes its drag
+    // makes; the end is not told when the frame went away during the click.
+    virtual void controlBeganEdit(Control& /*control*/) {}
+    virtual void controlEndedEdit(Control& /*control*/) {}
 
 protected:
     ~ControlListener() = default;

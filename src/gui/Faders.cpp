@@ -111,42 +111,30 @@ void Fader::mouseDown(DrawContext& context, Point& where) {
 }
 
 void Fader::track(DrawContext& context, Point& where, int buttons) {
-    const FrameWatch watch(*this);
     const auto range = static_cast<float>(travelEnd - travelStart);
     // Where on the handle it was grabbed.
     const int grip = along(where) - handlePos;
     float reference = getValue();
     int referenceButtons = buttons;
-    do {
-        float value = static_cast<float>(along(where) - travelStart - grip) / range;
+    const auto valueFor = [&](Point at, int held) {
+        // Fine movement starts from where the handle is each time Shift goes
+        // down, the second time as much as the first.
+        if (held != referenceButtons) {
+            if ((held & ModifierShift) != 0) {
+                reference = getValue();
+            }
+            referenceButtons = held;
+        }
+        float value = static_cast<float>(along(at) - travelStart - grip) / range;
         if (farEndSetsZero()) {
             value = 1.0f - value;
         }
-        if ((buttons & ModifierShift) != 0) {
+        if ((held & ModifierShift) != 0) {
             value = reference + (value - reference) / kFineSpeed;
         }
-        setValue(unitInterval(value));
-        if (differsFromDrawn()) {
-            notifyListener(context);
-            if (watch.frameGone()) {
-                return;
-            }
-        }
-        where = context.getMouseLocation();
-        trackingIdle();
-        if (watch.frameGone()) {
-            return;
-        }
-        buttons = context.getMouseButtons();
-        // Fine movement starts from where the handle is each time Shift goes
-        // down, the second time as much as the first.
-        if (buttons != referenceButtons) {
-            if ((buttons & ModifierShift) != 0) {
-                reference = getValue();
-            }
-            referenceButtons = buttons;
-        }
-    } while (drags(buttons));
+        return unitInterval(value);
+    };
+    followMouse(context, where, buttons, valueFor, [](int held) { return drags(held); });
 }
 
 } // namespace tarvolin

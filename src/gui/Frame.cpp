@@ -63,6 +63,7 @@ bool Frame::createChildWindow() {
         platform::createChildWindow(parentWindow, className, size.width(), size.height(), *this);
     if (childWindow == nullptr) {
         WindowClass::release();
+        return false;
     }
     return true;
 }
@@ -127,10 +128,11 @@ bool Frame::addView(View* view) {
 bool Frame::removeView(View* view) {
     View** end = views.get() + viewCount;
     View** found = std::find(views.get(), end, view);
-    if (found != end) {
-        std::copy(found + 1, end, found);
-        --viewCount;
+    if (found == end) {
+        return false;
     }
+    std::copy(found + 1, end, found);
+    --viewCount;
     return true;
 }
 
@@ -169,21 +171,21 @@ void Frame::mouseDown(DrawContext& context, Point& where) {
         View* leaving = focusView;
         focusView = nullptr;
         // A text field that loses the focus tells its listener, which may close the editor.
-        const std::weak_ptr<const void> stillHere = lifetime();
+        const FrameWatch watch(this);
         leaving->releaseFocus();
-        if (stillHere.expired()) {
+        if (watch.frameGone()) {
             return;
         }
     }
     if (modalView != nullptr) {
         if (where.isInside(modalView->getSize())) {
-            modalView->mouseDown(context, where);
+            modalView->click(context, where);
         }
         return;
     }
     for (int i = viewCount - 1; i >= 0; --i) {
         if (where.isInside(views[i]->getSize())) {
-            views[i]->mouseDown(context, where);
+            views[i]->click(context, where);
             return;
         }
     }
@@ -215,9 +217,9 @@ void Frame::drawView(View* view) {
 void Frame::idle() {
     if (childWindow != nullptr) {
         // Input handled here reaches views whose listeners may close the editor.
-        const std::weak_ptr<const void> stillHere = lifetime();
+        const FrameWatch watch(this);
         childWindow->handlePendingEvents();
-        if (stillHere.expired()) {
+        if (watch.frameGone()) {
             return;
         }
     }

@@ -29,7 +29,8 @@ public:
     // The frame owns what it holds; false when the list cannot grow, and then
     // the view stays the caller's.
     virtual bool addView(View* view);
-    // Takes the view out of the list without destroying or telling it.
+    // Takes the view out of the list without destroying or telling it;
+    // false for a view the frame does not hold.
     virtual bool removeView(View* view);
     bool containsView(const View* view) const;
     int getViewCount() const { return viewCount; }
@@ -61,12 +62,6 @@ public:
     // or brings it to the front when it is open already.
     bool open(const Point* position = nullptr);
 
-    // Expires when the frame is destroyed. Code that calls out of the toolkit
-    // from inside a click (a listener reaching the host, a tracking loop
-    // letting the host idle) checks it afterwards: the host may have closed
-    // the editor meanwhile, and then nothing of the frame may be touched.
-    std::weak_ptr<const void> lifetime() const { return alive; }
-
     FrameEditor* getEditor() const { return editor; }
     void* getParentWindow() const { return parentWindow; }
     void* getChildWindow() const;
@@ -75,6 +70,8 @@ public:
     bool isFirstDrawPending() const { return firstDrawPending; }
 
 private:
+    friend class FrameWatch;
+
     void paint(platform::Surface& surface) override;
     void buttonDown(platform::Surface& surface, Point where) override;
     void windowDestroyed() override;
@@ -95,6 +92,22 @@ private:
     bool ownWindowMode = false;
     WindowRequest windowRequest;
     std::shared_ptr<const int> alive = std::make_shared<const int>(0);
+};
+
+// Code that calls out of the toolkit from inside a click (a listener reaching
+// the host, a tracking loop letting the host idle, a window handling its
+// input) watches the frame across the call: the host may close the editor
+// meanwhile, and then nothing of the frame or its views may be touched.
+class FrameWatch {
+public:
+    // A null frame, as a view outside any frame has, is never gone.
+    explicit FrameWatch(const Frame* frame)
+        : watching(frame != nullptr), alive(watching ? frame->alive : std::weak_ptr<const int>()) {}
+    bool frameGone() const { return watching && alive.expired(); }
+
+private:
+    bool watching;
+    std::weak_ptr<const int> alive;
 };
 
 template <typename Pass> void Frame::withWindowContext(Pass&& pass) {

@@ -146,7 +146,7 @@ void PopupChoice::acquireFocus() {
 
     frame->setFocusView(this);
     menuOpen = true;
-    const FrameWatch watch(*this);
+    const FrameWatch watch(getParentFrame());
     const int answer =
         window->popUpMenu(std::span(lines.data(), static_cast<std::size_t>(entryCount)), position);
     // While the menu was open the host may have closed the editor.
@@ -165,7 +165,7 @@ void PopupChoice::acquireFocus() {
     frame->withAnyContext([this, chosen, answer](DrawContext& context) {
         if (chosen) {
             setSelected(answer);
-            const FrameWatch listening(*this);
+            const FrameWatch listening(getParentFrame());
             notifyListener(context);
             if (listening.frameGone()) {
                 return;

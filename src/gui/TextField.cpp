@@ -108,7 +108,7 @@ void TextField::releaseFocus() {
         return;
     }
     frame->withAnyContext([this, changed](DrawContext& context) {
-        const FrameWatch watch(*this);
+        const FrameWatch watch(getParentFrame());
         if (changed) {
             notifyListener(context);
             if (watch.frameGone()) {

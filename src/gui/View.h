@@ -21,6 +21,8 @@ public:
     virtual void draw(DrawContext& /*context*/) {}
     // Views that follow a drag poll the mouse themselves until the buttons are released.
     virtual void mouseDown(DrawContext& /*context*/, Point& /*where*/) {}
+    // A click the frame routes to the view; controls make it one edit.
+    virtual void click(DrawContext& context, Point& where) { mouseDown(context, where); }
     virtual void refresh(DrawContext& /*context*/) {}
     virtual void releaseFocus() {}
     virtual void acquireFocus() {}

@@ -2,6 +2,7 @@
 
 #include "engine/EngineMath.h"
 #include "engine/SynthEngine.h"
+#include "instrument/InstrumentListener.h"
 #include "instrument/ProgramRecord.h"
 
 namespace tarvolin {
@@ -15,9 +16,6 @@ void storeRelaxed(float& slot, float value) {
 }
 
 } // namespace
-
-ParameterStore::ParameterStore(SynthEngine& engine, ProgramRecord& program)
-    : engine(engine), currentProgram(&program) {}
 
 void ParameterStore::setProgram(ProgramRecord& newProgram) {
     currentProgram.store(&newProgram, std::memory_order_relaxed);
@@ -33,6 +31,9 @@ void ParameterStore::store(int channel, int index, float value) {
         storeRelaxed(program().params[channel][index], roundToWhole(value));
     }
     last.store(index, std::memory_order_relaxed);
+    if (listener != nullptr) {
+        listener->valueStored(channel, index, value);
+    }
 }
 
 void ParameterStore::storeQuietly(int channel, int index, float value) {
@@ -48,8 +49,16 @@ float ParameterStore::value(int channel, int index) const {
 }
 
 void ParameterStore::selectChannel(int channel) {
-    current.store(channel < 0 ? 0 : (channel >= kNumChannels ? kNumChannels - 1 : channel),
-                  std::memory_order_relaxed);
+    const int selected = channel < 0 ? 0 : (channel >= kNumChannels ? kNumChannels - 1 : channel);
+    current.store(selected, std::memory_order_relaxed);
+    // Storing the new channel's values again shows them in the current
+    // program and to the listener.
+    for (int i = 0; i < kReloadedParameters; ++i) {
+        store(selected, i, value(selected, i));
+    }
+    if (listener != nullptr) {
+        listener->channelSelected(selected);
+    }
 }
 
 } // namespace tarvolin

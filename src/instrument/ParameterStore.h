@@ -7,17 +7,24 @@
 
 namespace tarvolin {
 
+class InstrumentListener;
 class SynthEngine;
+
+// A program load and a channel switch store the sound settings 0..49 again;
+// the channel selector and the export switch would act on being stored.
+inline constexpr int kReloadedParameters = kNoNoteOff + 1;
 
 // Every channel's parameter values, which live twice: in the current program,
 // the record hosts save, and in the engine, which renders them. Beside them the
 // channel hosts and the editor see, and the parameter stored last, which MIDI
 // learning binds. Every store names its channel, so a controller on one
 // channel or a program load never borrows the current channel: that changes
-// only when the user or the host selects another one. Any thread may store.
+// only when the user or the host selects another one. Any thread may store;
+// the listener hears of every value stored.
 class ParameterStore {
 public:
-    ParameterStore(SynthEngine& engine, ProgramRecord& program);
+    // Stores nothing until a program is set.
+    explicit ParameterStore(SynthEngine& engine) : engine(engine) {}
     ParameterStore(const ParameterStore&) = delete;
     ParameterStore& operator=(const ParameterStore&) = delete;
 
@@ -26,9 +33,13 @@ public:
     // The current program, safe to ask for on any thread.
     ProgramRecord& program() const { return *currentProgram.load(std::memory_order_relaxed); }
 
+    // Set before values are stored from more than one thread.
+    void setListener(InstrumentListener* newListener) { listener = newListener; }
+
     // Stores index 0..51 of a channel as given, in the engine and the program
-    // (where index 49 is kept as a whole number), and makes it the last
-    // parameter. Channels outside 0..15 and other indices store nothing.
+    // (where index 49 is kept as a whole number), makes it the last parameter
+    // and tells the listener. Channels outside 0..15 and other indices store
+    // nothing.
     void store(int channel, int index, float value);
     // Stores into the engine and the program alike, without touching the
     // last parameter: for the two switches a program load carries along.
@@ -48,7 +59,8 @@ public:
     }
 
     int currentChannel() const { return current.load(std::memory_order_relaxed); }
-    // Makes channel the one hosts and the editor see, held within 0..15.
+    // Makes channel the one hosts and the editor see, held within 0..15,
+    // stores its values 0..49 again and tells the listener.
     void selectChannel(int channel);
     int lastParameter() const { return last.load(std::memory_order_relaxed); }
 
@@ -58,7 +70,8 @@ private:
     }
 
     SynthEngine& engine;
-    std::atomic<ProgramRecord*> currentProgram;
+    InstrumentListener* listener = nullptr;
+    std::atomic<ProgramRecord*> currentProgram{nullptr};
     std::atomic<int> current{0};
     std::atomic<int> last{0};
 };

@@ -1,11 +1,11 @@
-#include "editor/SynthEditor.h"
-#include "instrument/SynthPluginGui.h"
 #include "shell/EffectFactory.h"
+#include "shell/SynthPluginGui.h"
+#include "shell/VstEditor.h"
 
 namespace tarvolin {
 
 EffectBase* createEffect(audioMasterCallback hostCallback) {
-    return new SynthPluginGui(hostCallback, &createSynthEditor);
+    return new SynthPluginGui(hostCallback, &createVstEditor);
 }
 
 } // namespace tarvolin

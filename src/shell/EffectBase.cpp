@@ -1,7 +1,7 @@
 #include "shell/EffectBase.h"
 
+#include "instrument/ValueText.h"
 #include "shell/EditorInterface.h"
-#include "shell/ValueText.h"
 
 #include <cmath>
 #include <cstring>

@@ -3,13 +3,13 @@
 #include "RecordingHost.h"
 
 #include "editor/AboutView.h"
-#include "editor/SynthEditor.h"
 #include "gui/Bitmap.h"
 #include "gui/Frame.h"
 #include "gui/Knobs.h"
 #include "gui/Switches.h"
 #include "gui/platform/headless/HeadlessHost.h"
-#include "instrument/SynthPluginGui.h"
+#include "shell/SynthPluginGui.h"
+#include "shell/VstEditor.h"
 
 #include <gtest/gtest.h>
 
@@ -65,12 +65,13 @@ class EditorLayout : public ::testing::Test {
 protected:
     testing::RecordingHost recorder;
     platform::HeadlessHost window;
-    SynthPluginGui plugin{testing::RecordingHost::callback(), &createSynthEditor};
+    SynthPluginGui plugin{testing::RecordingHost::callback(), &createVstEditor};
 
     VstIntPtr dispatch(VstInt32 opcode, void* ptr = nullptr) {
         return plugin.dispatcher(opcode, 0, 0, ptr, 0.0f);
     }
-    Frame* frame() const { return static_cast<SynthEditor*>(plugin.getEditor())->getFrame(); }
+    VstEditor* editor() const { return static_cast<VstEditor*>(plugin.getEditor()); }
+    Frame* frame() const { return editor()->getFrame(); }
 };
 
 TEST_F(EditorLayout, TheHostSeesTheEditorAndItsSizeBeforeItOpens) {
@@ -117,7 +118,7 @@ TEST_F(EditorLayout, ReopeningBuildsTheFrameAfreshAtTheCurrentValues) {
     plugin.setParameter(14, 0.25f);
     ASSERT_EQ(dispatch(effEditOpen, &window), 1);
     EXPECT_EQ(frame()->getViewCount(), 44);
-    EXPECT_EQ(static_cast<SynthEditor*>(plugin.getEditor())->getControl(14)->getValue(), 0.25f);
+    EXPECT_EQ(editor()->synthEditor().getControl(14)->getValue(), 0.25f);
 }
 
 } // namespace

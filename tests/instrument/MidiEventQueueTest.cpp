@@ -9,12 +9,18 @@
 namespace tarvolin {
 namespace {
 
-VstMidiEvent eventAfter(int wait, char note) {
-    VstMidiEvent event{};
-    event.type = kVstMidiType;
-    event.deltaFrames = wait;
-    event.midiData[1] = note;
-    return event;
+MidiEvent eventAfter(int wait, char note) {
+    return {wait, {0, static_cast<std::uint8_t>(note), 0}};
+}
+
+// Asks once for the sample at hand, as the render loop does: the oldest event
+// if it is due, else one sample of its wait used up.
+bool isDue(MidiEventQueue& queue) {
+    if (queue.samplesUntilDue() == 0) {
+        return true;
+    }
+    queue.wait(1);
+    return false;
 }
 
 TEST(MidiEventQueue, EventsFallDueAfterTheirWaitInArrivalOrder) {
@@ -23,26 +29,26 @@ TEST(MidiEventQueue, EventsFallDueAfterTheirWaitInArrivalOrder) {
     queue.push(eventAfter(2, 2));
     queue.push(eventAfter(0, 3));
 
-    VstMidiEvent out{};
-    ASSERT_TRUE(queue.isDue());
+    MidiEvent out{};
+    ASSERT_TRUE(isDue(queue));
     queue.pop(out);
-    EXPECT_EQ(out.midiData[1], 1);
-    EXPECT_FALSE(queue.isDue()); // first sample of the wait
-    EXPECT_FALSE(queue.isDue()); // second
-    ASSERT_TRUE(queue.isDue());
+    EXPECT_EQ(out.bytes[1], 1);
+    EXPECT_FALSE(isDue(queue)); // first sample of the wait
+    EXPECT_FALSE(isDue(queue)); // second
+    ASSERT_TRUE(isDue(queue));
     queue.pop(out);
-    EXPECT_EQ(out.midiData[1], 2);
-    EXPECT_EQ(out.deltaFrames, 0);
-    ASSERT_TRUE(queue.isDue());
+    EXPECT_EQ(out.bytes[1], 2);
+    EXPECT_EQ(out.delay, 0);
+    ASSERT_TRUE(isDue(queue));
     queue.pop(out);
-    EXPECT_EQ(out.midiData[1], 3);
-    EXPECT_FALSE(queue.isDue());
+    EXPECT_EQ(out.bytes[1], 3);
+    EXPECT_FALSE(isDue(queue));
     EXPECT_TRUE(queue.isEmpty());
 }
 
 TEST(MidiEventQueue, WrapsAroundAtCapacity) {
     MidiEventQueue queue(3);
-    VstMidiEvent out{};
+    MidiEvent out{};
     for (char round = 0; round < 10; ++round) {
         queue.push(eventAfter(0, round));
         queue.push(eventAfter(0, static_cast<char>(round + 50)));
@@ -51,15 +57,15 @@ TEST(MidiEventQueue, WrapsAroundAtCapacity) {
         EXPECT_TRUE(queue.isFull());
         for (char expected :
              {round, static_cast<char>(round + 50), static_cast<char>(round + 100)}) {
-            ASSERT_TRUE(queue.isDue());
+            ASSERT_TRUE(isDue(queue));
             queue.pop(out);
-            EXPECT_EQ(out.midiData[1], expected);
+            EXPECT_EQ(out.bytes[1], expected);
         }
     }
 }
 
 // Waiting out a stretch at once lands every event on the sample that asking
-// isDue once per sample would.
+// once per sample would.
 TEST(MidiEventQueue, WaitingInStretchesMatchesWaitingSampleBySample) {
     const int waits[] = {0, 3, 0, -2, 7, 1, 30};
     const auto dueSamples = [&](bool inStretches) {
@@ -68,7 +74,7 @@ TEST(MidiEventQueue, WaitingInStretchesMatchesWaitingSampleBySample) {
             queue.push(eventAfter(wait, 0));
         }
         std::vector<int> due;
-        VstMidiEvent out{};
+        MidiEvent out{};
         for (int sample = 0; sample < 100;) {
             if (inStretches) {
                 while (queue.samplesUntilDue() == 0) {
@@ -79,7 +85,7 @@ TEST(MidiEventQueue, WaitingInStretchesMatchesWaitingSampleBySample) {
                 queue.wait(stretch);
                 sample += stretch;
             } else {
-                while (queue.isDue()) {
+                while (isDue(queue)) {
                     queue.pop(out);
                     due.push_back(sample);
                 }

@@ -1,4 +1,4 @@
-#include "instrument/SynthPluginGui.h"
+#include "shell/SynthPluginGui.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,6 @@
 #include "shell/EditorInterface.h"
 
 #include <cstdint>
-#include <memory>
 
 namespace tarvolin {
 
@@ -12,9 +11,9 @@ class EffectBaseExt;
 class Frame;
 
 // Between the host's editor requests and the toolkit: keeps the size the host
-// asks for, owns the frame while the editor is open, turns the host's idle
-// calls into the frame's refresh pass, and lets controls that track the mouse
-// keep the editor and the host alive at a bounded rate.
+// asks for, turns the host's idle calls into the open frame's refresh pass,
+// lets controls that track the mouse keep the editor and the host alive at a
+// bounded rate, and asks the host for the windows of own-window frames.
 class GuiEditorBase : public EditorInterface, public FrameEditor {
 public:
     // Attaches itself to the effect, which announces the editor to the host.
@@ -25,8 +24,6 @@ public:
     VstIntPtr getRect(ERect** rect) override;
     // Asks for an update and keeps the window; the derived editor builds the frame.
     VstIntPtr open(void* window) override;
-    // Destroys the frame, with its views and its child window.
-    void close() override;
     // The pending update, then the frame's refresh pass.
     void idle() override;
 
@@ -41,13 +38,13 @@ public:
 
     EffectBaseExt* effect();
 
-    Frame* getFrame() const { return frame.get(); }
+    // The frame of the open editor; null while it is closed.
+    virtual Frame* getFrame() const { return nullptr; }
 
 protected:
     static constexpr std::uint32_t kTrackingIdleInterval = 50;
 
     ERect rect{};
-    std::unique_ptr<Frame> frame;
     // Milliseconds of the platform's clock at the last throttled idle.
     std::uint32_t lastIdleTime = 0;
 

@@ -1,4 +1,4 @@
-#include "shell/ValueText.h"
+#include "instrument/ValueText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "instrument/SynthPlugin.h"
+#include "shell/SynthPlugin.h"
 
 namespace tarvolin {
 
@@ -13,7 +13,7 @@ class SynthPluginGui : public SynthPlugin {
 public:
     // Makes the editor for the effect, which attaches itself; null when there
     // is no memory for it.
-    using EditorMaker = EditorInterface* (*)(EffectBaseExt& effect) noexcept;
+    using EditorMaker = EditorInterface* (*)(SynthPlugin& effect) noexcept;
 
     // Without a maker the instrument has no editor: the module it lives in has
     // no window system to show one in.
@@ -22,7 +22,7 @@ public:
     ~SynthPluginGui() override;
 
 protected:
-    void setChannelParameter(int channel, VstInt32 index, float value) override;
+    void valueStored(int channel, int index, float value) override;
 
 private:
     EditorInterface* ownEditor = nullptr;

@@ -1,4 +1,4 @@
-#include "instrument/SynthPluginGui.h"
+#include "shell/SynthPluginGui.h"
 
 #include "shell/EditorInterface.h"
 #include "shell/ModuleState.h"
@@ -22,10 +22,10 @@ SynthPluginGui::SynthPluginGui(audioMasterCallback hostCallback, EditorMaker mak
 
 SynthPluginGui::~SynthPluginGui() {
     delete ownEditor;
+    ownEditor = nullptr;
 }
 
-void SynthPluginGui::setChannelParameter(int channel, VstInt32 index, float value) {
-    SynthPlugin::setChannelParameter(channel, index, value);
+void SynthPluginGui::valueStored(int /*channel*/, int index, float value) {
     if (ownEditor != nullptr) {
         ownEditor->setParameter(index, value);
     }

@@ -1,20 +1,16 @@
 #pragma once
 
-#include "instrument/MidiEventQueue.h"
-#include "instrument/ParameterStore.h"
-#include "instrument/ProgramRecord.h"
-#include "instrument/TuneExport.h"
+#include "instrument/EditController.h"
+#include "instrument/Instrument.h"
+#include "instrument/InstrumentListener.h"
 #include "shell/EffectBaseExt.h"
-
-#include <memory>
 
 namespace tarvolin {
 
-class SynthEngine;
-
-// The instrument: 52 parameters on each of 16 MIDI channels, five programs
-// whose current one is also the chunk, sample-exact MIDI, and the tune export.
-class SynthPlugin : public EffectBaseExt {
+// The instrument as a VST 2 effect: opcodes, event lists and chunks turned
+// into the instrument's calls, its stores told to the host, the editor's
+// edits stored and automated.
+class SynthPlugin : public EffectBaseExt, public EditController, private InstrumentListener {
 public:
     explicit SynthPlugin(audioMasterCallback hostCallback);
     ~SynthPlugin() override;
@@ -43,31 +39,25 @@ public:
     VstInt32 getVendorVersion() override;
     VstInt32 canDo(char* text) override;
 
-    int getCurrentChannel() const { return parameters.currentChannel(); }
-    int getLastParameter() const { return parameters.lastParameter(); }
+    // The editor's edits: VST 2.0 knows no gestures, so only the values reach
+    // the host, as automation.
+    void beginEdit(int /*index*/) override {}
+    void setEditedValue(int index, float value) override { setParameterAutomated(index, value); }
+    void endEdit(int /*index*/) override {}
+    float editedValue(int index) const override { return instrument.value(index); }
+
+    int getCurrentChannel() const { return instrument.currentChannel(); }
+    int getLastParameter() const { return instrument.lastParameter(); }
 
 protected:
-    // Every store of a value on a channel comes through here: from the host
-    // and the editor on the current channel, from MIDI controllers on theirs,
-    // from a program load and a channel switch on each channel they reload.
-    // Layers above follow the values by overriding it.
-    virtual void setChannelParameter(int channel, VstInt32 index, float value);
-
-    ProgramRecord& currentProgramRecord() { return parameters.program(); }
+    // Every value the instrument stores, on whichever thread: layers above
+    // follow them here.
+    void valueStored(int channel, int index, float value) override;
 
 private:
-    void switchChannel(float value);
-    void dispatchDueEvents();
-    void discardStretch(int frames);
-    void handleEvent(const VstMidiEvent& event);
-    void handleController(int channel, int controller, int value);
+    void channelSelected(int channel) override;
 
-    MidiEventQueue eventQueue;
-    std::unique_ptr<SynthEngine> engine;
-    std::unique_ptr<ProgramRecord[]> programs;
-    ParameterStore parameters;
-    float previousEventTime = 0.0f;
-    TuneExport tuneExport;
+    Instrument instrument;
 };
 
 } // namespace tarvolin

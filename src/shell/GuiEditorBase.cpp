@@ -1,4 +1,4 @@
-#include "editor/GuiEditorBase.h"
+#include "shell/GuiEditorBase.h"
 
 #include "gui/Frame.h"
 #include "gui/platform/Window.h"
@@ -15,7 +15,6 @@ GuiEditorBase::GuiEditorBase(EffectBaseExt* effect) : EditorInterface(effect) {
 }
 
 GuiEditorBase::~GuiEditorBase() {
-    frame.reset();
     EffectBase* owner = EditorInterface::effect;
     if (owner != nullptr && owner->getEditor() == this) {
         owner->setEditor(nullptr);
@@ -32,24 +31,21 @@ VstIntPtr GuiEditorBase::open(void* window) {
     return EditorInterface::open(window);
 }
 
-void GuiEditorBase::close() {
-    frame.reset();
-}
-
 void GuiEditorBase::idle() {
     EditorInterface::idle();
-    if (frame != nullptr) {
+    if (Frame* frame = getFrame()) {
         frame->idle();
     }
 }
 
 void GuiEditorBase::redrawAll() {
-    if (frame != nullptr) {
+    if (Frame* frame = getFrame()) {
         frame->drawView(nullptr);
     }
 }
 
 void GuiEditorBase::trackingIdle() {
+    const Frame* frame = getFrame();
     if (frame == nullptr || frame->getPlatformWindow() == nullptr) {
         return;
     }

@@ -1,0 +1,49 @@
+#include "instrument/Instrument.h"
+
+#include "engine/EngineMath.h"
+#include "engine/RateCoefficients.h"
+#include "engine/SynthEngine.h"
+
+namespace tarvolin {
+
+Instrument::Instrument(float sampleRate)
+    : engine(std::make_unique<SynthEngine>(sampleRate)), parameters(*engine),
+      programBank(parameters), renderLoop(*engine, parameters) {}
+
+Instrument::~Instrument() = default;
+
+float Instrument::value(int index) const {
+    return parameters.value(parameters.currentChannel(), index);
+}
+
+void Instrument::setValue(int index, float value) {
+    parameters.store(parameters.currentChannel(), index, value);
+    if (index == kChannel) {
+        selectChannel(value);
+    } else if (index == kSaveData) {
+        tuneExport.setSwitch(value, *engine);
+    }
+}
+
+void Instrument::selectChannel(float value) {
+    // Values beyond 0..1 select the nearest channel there is.
+    parameters.selectChannel(roundToInt(static_cast<double>(value) * 15.0));
+}
+
+DisplayText Instrument::displayText(int index) const {
+    return tarvolin::displayText(parameters, tuneExport.state(), index);
+}
+
+std::span<const std::byte> Instrument::state() const {
+    return std::as_bytes(std::span(&programBank.currentRecord(), 1));
+}
+
+bool Instrument::setSampleRate(float rate) {
+    if (!RateCoefficients::isAcceptable(rate)) {
+        return false;
+    }
+    engine->setSampleRate(rate);
+    return true;
+}
+
+} // namespace tarvolin

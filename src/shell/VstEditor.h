@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editor/SynthEditor.h"
+#include "shell/GuiEditorBase.h"
+
+namespace tarvolin {
+
+class SynthPlugin;
+
+// The instrument's editor behind the host's VST 2 editor requests.
+class VstEditor : public GuiEditorBase {
+public:
+    // Attaches itself to the instrument, whose edit controller it edits through.
+    explicit VstEditor(SynthPlugin& plugin);
+
+    // Builds the editor in the host's window: 1, or 0 leaving nothing open.
+    VstIntPtr open(void* window) override;
+    void close() override;
+    void update() override;
+
+    Frame* getFrame() const override { return editor.getFrame(); }
+    SynthEditor& synthEditor() { return editor; }
+
+private:
+    // A member, so that its frame goes before the base detaches the editor
+    // from the effect.
+    SynthEditor editor;
+};
+
+// Makes the instrument's editor, which attaches itself to the effect; null
+// when there is no memory for it.
+EditorInterface* createVstEditor(SynthPlugin& plugin) noexcept;
+
+} // namespace tarvolin
