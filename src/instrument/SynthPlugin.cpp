@@ -3,6 +3,7 @@
 #include "engine/DenormalGuard.h"
 #include "engine/EngineMath.h"
 #include "engine/SynthEngine.h"
+#include "instrument/ChannelMessages.h"
 #include "instrument/ParameterTable.h"
 
 #include <algorithm>
@@ -288,12 +289,18 @@ void SynthPlugin::handleEvent(const VstMidiEvent& event) {
     case 0xB0:
         handleController(channel, data1, data2);
         break;
+    case 0xE0:
+        engine->pitchBend(channel, data2 << 7 | data1);
+        break;
     default:
         break;
     }
 }
 
 void SynthPlugin::handleController(int channel, int controller, int value) {
+    if (takeChannelController(*engine, channel, controller, value)) {
+        return;
+    }
     std::int32_t& binding = currentProgramRecord().controllerMap[controller];
     if (parameters.value(channel, kMidiLearn) > 0.0f) {
         storeRelaxed(binding, getLastParameter());
