@@ -254,33 +254,6 @@ TEST_F(RenderTool, ControllerEventsReachTheInstrument) {
     EXPECT_FALSE(readWav(dir / "open.wav").left == readWav(dir / "dark.wav").left);
 }
 
-// The song's note with the wheel at the top, silenced by All Sound Off 0.1 s in.
-TEST_F(RenderTool, PitchBendAndChannelModeMessagesPlayFromTheFile) {
-    testing::SmfBuilder smf(0, 1, 480);
-    smf.track()
-        .event(0, {0xB0, 40, 30})
-        .event(0, {0xE0, 0x7F, 0x7F})
-        .event(960, {0x90, 57, 100})
-        .event(96, {0xB0, 120, 0})
-        .endTrack(480);
-    const fs::path bent = dir / "bent.mid";
-    writeBytes(bent, smf.bytes());
-    ASSERT_EQ(run({"--float", "-o", path("bent.wav"), bent.string()}).exitCode, 0);
-    ASSERT_EQ(run({"--float", "-o", path("plain.wav"), song.string()}).exitCode, 0);
-    const auto during = [](const Wav& wav) {
-        return std::vector<float>(wav.left.begin() + kNoteOn + 441,
-                                  wav.left.begin() + kNoteOn + 4400);
-    };
-    const Wav wav = readWav(dir / "bent.wav");
-    const double cents =
-        1200.0 * std::log2(toneFrequency(during(wav), kSampleRate) /
-                           toneFrequency(during(readWav(dir / "plain.wav")), kSampleRate));
-    EXPECT_NEAR(cents, 200.0, 1.0);
-    const auto silenced = wav.left.begin() + kNoteOn + kSampleRate / 10;
-    EXPECT_NE(*(silenced - 1), 0.0f);
-    EXPECT_TRUE(std::all_of(silenced, wav.left.end(), [](float s) { return s == 0.0f; }));
-}
-
 TEST_F(RenderTool, ChunksCarryTheSettingsOfEachChannel) {
     const Outcome saved =
         run({"--float", "--set", "RESONANCE=0.5", "--set", "43=0.25", "--save-chunk",
