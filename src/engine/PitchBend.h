@@ -33,13 +33,13 @@ public:
 
     // What the wheel adds to the pitch, in semitones: exactly 0 at the centre.
     float semitones() const noexcept { return semitones_; }
-    // The range either way, in cents.
-    int rangeCents() const noexcept;
 
 private:
     static constexpr int kBendRange = 0;
     static constexpr int kNullParameter = 16383;
 
+    // The range either way, in cents.
+    int rangeCents() const noexcept;
     void update() noexcept;
 
     int wheel_ = kCentre;

@@ -84,7 +84,6 @@ public:
     const Voice& voice(int index) const noexcept { return voices_[index]; }
     // Registered parameter traffic sets the bend range here.
     PitchBend& bend(int index) noexcept { return bends_[index]; }
-    const PitchBend& bend(int index) const noexcept { return bends_[index]; }
     // Lets a test put a voice into a state the render cannot reach by itself.
     Voice& voice(int index) noexcept { return voices_[index]; }
 
