@@ -17,10 +17,14 @@ for target in chunk events dispatcher midifile bmp; do
     findings=build/fuzz-findings/$target
     mkdir -p "$corpus" "$findings"
     echo "== $target for ${seconds} s"
+    dictionary=()
+    if [ -f "fuzz/$target.dict" ]; then
+        dictionary=(-dict="$PWD/fuzz/$target.dict")
+    fi
     # The export switch writes its file into the working folder.
     top=$PWD
     if ! (cd "$findings" && "$top/build/fuzz/fuzz/tarvolin_fuzz_$target" \
-        -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 \
+        -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 "${dictionary[@]}" \
         "$top/$corpus" "$top/fuzz/corpus/$target"); then
         failed+=("$target")
     fi

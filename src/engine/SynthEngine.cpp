@@ -135,4 +135,29 @@ void SynthEngine::noteOff(int note, int channel) noexcept {
     }
 }
 
+void SynthEngine::pitchBend(int channel, int position) noexcept {
+    if (isValidChannel(channel)) {
+        bends_[channel].setWheel(position);
+    }
+}
+
+void SynthEngine::allSoundOff(int channel) noexcept {
+    if (isValidChannel(channel)) {
+        channels_[channel].gate = 0.0f;
+        enterIdle(channels_[channel], voices_[channel]);
+    }
+}
+
+void SynthEngine::allNotesOff(int channel) noexcept {
+    if (isValidChannel(channel)) {
+        channels_[channel].gate = 0.0f;
+    }
+}
+
+void SynthEngine::resetControllers(int channel) noexcept {
+    if (isValidChannel(channel)) {
+        bends_[channel].reset();
+    }
+}
+
 } // namespace tarvolin

@@ -6,6 +6,7 @@
 #include "engine/NoiseSource.h"
 #include "engine/OscillatorPair.h"
 #include "engine/ParameterIndex.h"
+#include "engine/PitchBend.h"
 #include "engine/RateCoefficients.h"
 #include "engine/Voice.h"
 
@@ -42,6 +43,21 @@ public:
     void noteOn(int note, int channel) noexcept;
     void noteOff(int note, int channel) noexcept;
 
+    // The channel messages a keyboard and a host send besides notes. They act
+    // on performance state only, never on the sound setting; channels outside
+    // 0..15 are ignored.
+    // The wheel's 14-bit position, 8192 at the centre, moves the pitch by up
+    // to the channel's bend range either way.
+    void pitchBend(int channel, int position) noexcept;
+    // The voice falls silent at once and goes idle, as after a finished
+    // release.
+    void allSoundOff(int channel) noexcept;
+    // Closes the gate whatever note is held: the release runs.
+    void allNotesOff(int channel) noexcept;
+    // The wheel back to the centre, its range back to 2 semitones, no
+    // registered parameter selected.
+    void resetControllers(int channel) noexcept;
+
     // Stores a parameter of a channel as given, and the value the render
     // computes with, limited to its range. Any thread may call it; channels
     // outside 0..15 and indices outside 0..51 are ignored.
@@ -66,6 +82,8 @@ public:
     const ChannelRecord& channel(int index) const noexcept { return channels_[index]; }
     const ChannelSettings& settings(int index) const noexcept { return settings_[index]; }
     const Voice& voice(int index) const noexcept { return voices_[index]; }
+    // Registered parameter traffic sets the bend range here.
+    PitchBend& bend(int index) noexcept { return bends_[index]; }
     // Lets a test put a voice into a state the render cannot reach by itself.
     Voice& voice(int index) noexcept { return voices_[index]; }
 
@@ -73,8 +91,16 @@ public:
     float sampleRate() const noexcept { return rate_.rate(); }
 
 private:
+    static bool isValidChannel(int channel) noexcept {
+        return channel >= 0 && channel < kNumChannels;
+    }
     static bool isValidNote(int note, int channel) noexcept {
-        return note >= 0 && note <= 127 && channel >= 0 && channel < kNumChannels;
+        return note >= 0 && note <= 127 && isValidChannel(channel);
+    }
+    // The passage to idle: silent envelopes, start phases and no glide left.
+    static void enterIdle(ChannelRecord& record, Voice& voice) noexcept {
+        voice.enterIdle();
+        record.glide = 0.0f;
     }
 
     // A held note renders in runs of up to this many samples: first what the
@@ -111,7 +137,7 @@ private:
     // Fills the first `count` (at most kRunLength) samples of `run`.
     template <class Math>
     void modulateRun(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                     RunModulation& run, int count) noexcept;
+                     float bend, RunModulation& run, int count) noexcept;
     static ModulationSums modulationOf(const ChannelSettings& settings, Voice& voice,
                                        const float* modEnvValues, int count) noexcept;
 
@@ -125,6 +151,7 @@ private:
     std::array<ChannelRecord, kNumChannels> channels_;
     std::array<ChannelSettings, kNumChannels> settings_;
     std::array<Voice, kNumChannels> voices_;
+    std::array<PitchBend, kNumChannels> bends_;
     RateCoefficients rate_;
     std::atomic<float> requestedRate_;
 };

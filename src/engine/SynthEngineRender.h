@@ -147,13 +147,12 @@ template <class Math> void SynthEngine::renderWith(float* __restrict out, int fr
             // An idle voice computes nothing: LFOs, noise, filters and the low
             // cut stand still, and the oscillators wait in their start states.
             // Only a note on wakes it, and none comes within a stretch.
-            voice.enterIdle();
-            record.glide = 0.0f;
+            enterIdle(record, voice);
             std::fill(out + i, out + frames, 0.0f);
             return;
         }
         RunModulation modulation;
-        modulateRun<Math>(record, settings, voice, modulation, run);
+        modulateRun<Math>(record, settings, voice, bends_[0].semitones(), modulation, run);
         const ChannelSettings::Derived& derived = settings.derived();
         const float smoothing = rate_.incrementSmoothing();
         const OscillatorPart first{.oscillator = voice.osc1,
@@ -220,7 +219,7 @@ inline int SynthEngine::soundingRun(const ChannelRecord& record, const ChannelSe
 template <class Math>
 [[gnu::always_inline]] inline void
 SynthEngine::modulateRun(ChannelRecord& record, const ChannelSettings& settings, Voice& voice,
-                         RunModulation& run, int count) noexcept {
+                         float bend, RunModulation& run, int count) noexcept {
     using namespace render_detail;
     const ChannelSettings::Derived& derived = settings.derived();
     const float note = record.note;
@@ -242,8 +241,11 @@ SynthEngine::modulateRun(ChannelRecord& record, const ChannelSettings& settings,
     float glide = record.glide;
     Envelope modEnv = voice.modEnv;
     const bool inverted = settings[kModEnvInvert] > 0.5f;
+    // The wheel moves the pitch as the master pitch does. At the centre it
+    // adds exactly 0, which changes no sum.
+    const float bentOffset = derived.pitchOffset + bend;
     for (int j = 0; j < modulated; ++j) {
-        float pitchOffset = derived.pitchOffset;
+        float pitchOffset = bentOffset;
         PitchLaw::glideStep(glide, portamentoOn, derived.glideStep, pitchOffset);
         pitchOffsets[j] = pitchOffset;
         if (modEnvOn) {

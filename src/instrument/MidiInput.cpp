@@ -2,6 +2,7 @@
 
 #include "engine/EngineMath.h"
 #include "engine/SynthEngine.h"
+#include "instrument/ChannelMessages.h"
 #include "instrument/MidiEvent.h"
 #include "instrument/ParameterStore.h"
 
@@ -46,12 +47,18 @@ void MidiInput::handle(const MidiEvent& event) {
     case 0xB0:
         handleController(channel, data1, data2);
         break;
+    case 0xE0:
+        engine.pitchBend(channel, data2 << 7 | data1);
+        break;
     default:
         break;
     }
 }
 
 void MidiInput::handleController(int channel, int controller, int value) {
+    if (takeChannelController(engine, channel, controller, value)) {
+        return;
+    }
     std::int32_t& binding = parameters.program().controllerMap[controller];
     if (parameters.value(channel, kMidiLearn) > 0.0f) {
         storeRelaxed(binding, parameters.lastParameter());

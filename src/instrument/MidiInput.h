@@ -7,6 +7,7 @@ class SynthEngine;
 struct MidiEvent;
 
 // What a MIDI message does once it is due: notes play the channel's voice,
+// the wheel bends it, channel mode messages silence or release it,
 // controllers move the parameters the current program binds them to, and
 // learn bindings while the channel's learn switch is on. Runs on the audio
 // thread.

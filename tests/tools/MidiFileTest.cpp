@@ -22,7 +22,7 @@ void expectMessage(const MidiMessage& message, double seconds, unsigned status, 
     EXPECT_EQ(message.data2, data2);
 }
 
-TEST(MidiFile, FormatZeroKeepsNotesAndControllersAndSkipsTheRestByTheirLengths) {
+TEST(MidiFile, FormatZeroKeepsNotesControllersAndBendsAndSkipsTheRestByTheirLengths) {
     SmfBuilder smf(0, 1, kTicksPerQuarter);
     smf.track()
         .event(0, {0xFF, 0x03, 0x04, 'L', 'e', 'a', 'd'}) // track name
@@ -38,10 +38,11 @@ TEST(MidiFile, FormatZeroKeepsNotesAndControllersAndSkipsTheRestByTheirLengths) 
 
     const MidiSong song = parseMidiFile(smf.bytes());
 
-    ASSERT_EQ(song.messages.size(), 3u);
+    ASSERT_EQ(song.messages.size(), 4u);
     expectMessage(song.messages[0], 0.0, 0xB0, 40, 64);
     expectMessage(song.messages[1], 0.25, 0x90, 60, 100);
-    expectMessage(song.messages[2], 0.75, 0x80, 60, 0);
+    expectMessage(song.messages[2], 0.25, 0xE0, 0x00, 0x40);
+    expectMessage(song.messages[3], 0.75, 0x80, 60, 0);
     EXPECT_NEAR(song.lengthSeconds, 1.75, 1e-9);
 }
 

@@ -20,6 +20,7 @@ constexpr std::uint8_t kNoteOn = 0x90;
 constexpr std::uint8_t kControlChange = 0xB0;
 constexpr std::uint8_t kProgramChange = 0xC0;
 constexpr std::uint8_t kChannelPressure = 0xD0;
+constexpr std::uint8_t kPitchBend = 0xE0;
 constexpr std::uint8_t kSystemExclusive = 0xF0;
 constexpr std::uint8_t kSystemExclusiveEscape = 0xF7;
 constexpr std::uint8_t kMeta = 0xFF;
@@ -64,7 +65,7 @@ void readChannelMessage(ByteReader& track, const std::string& name, std::uint64_
         return;
     }
     const std::uint8_t data2 = dataByte(track, name);
-    if (kind == kNoteOff || kind == kNoteOn || kind == kControlChange) {
+    if (kind == kNoteOff || kind == kNoteOn || kind == kControlChange || kind == kPitchBend) {
         into.messages.push_back({tick, {0.0, status, data1, data2}});
     }
 }

@@ -6,7 +6,8 @@
 
 namespace tarvolin::render {
 
-// A channel message the instrument listens to: note on, note off or controller.
+// A channel message the instrument listens to: note on, note off, controller
+// (channel mode messages included) or pitch bend.
 struct MidiMessage {
     double seconds;
     unsigned char status;
