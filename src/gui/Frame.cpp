@@ -89,7 +89,14 @@ bool Frame::open(const Point* position) {
         return false;
     }
     windowOpen = true;
-    return createChildWindow();
+    if (!createChildWindow()) {
+        // A window with nothing in it is no use to anyone: it goes back.
+        windowOpen = false;
+        editor->closeWindow(windowRequest);
+        parentWindow = nullptr;
+        return false;
+    }
+    return true;
 }
 
 void* Frame::getChildWindow() const {

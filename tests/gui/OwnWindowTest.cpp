@@ -59,6 +59,18 @@ TEST(OwnWindow, AsksTheEditorForAWindowAndLivesInIt) {
     EXPECT_EQ(editor.window.childCount(), 0);
 }
 
+TEST(OwnWindow, AWindowNoChildCanBeMadeInIsGivenBackAndTheOpenFails) {
+    WindowingEditor editor;
+    editor.window.refuseChildWindows(true);
+    {
+        Frame frame(Rect(0, 0, 10, 10), "x", &editor, 0);
+        EXPECT_FALSE(frame.open());
+        EXPECT_FALSE(frame.isOpen());
+        EXPECT_EQ(editor.closed.size(), 1u);
+    }
+    EXPECT_EQ(editor.closed.size(), 1u);
+}
+
 TEST(OwnWindow, LongTitlesAreCutAndRefusalsLeaveTheFrameClosed) {
     WindowingEditor editor;
     editor.refuses = true;
