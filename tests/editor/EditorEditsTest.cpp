@@ -1,11 +1,10 @@
 // The editor's edits through the instrument's edit controller: one edit per
 // click, however many values its drag sets.
 
+#include "EditorSession.h"
+
 #include "editor/SynthEditor.h"
 #include "gui/FrameEditor.h"
-#include "gui/MouseButtons.h"
-#include "gui/platform/headless/HeadlessHost.h"
-#include "gui/platform/headless/HeadlessWindow.h"
 #include "instrument/EditController.h"
 
 #include <gtest/gtest.h>
@@ -37,13 +36,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(editor.open(&window, host)); }
 
     void drag(Point from, std::initializer_list<Point> path) {
-        std::vector<platform::MouseState> states{{from, ButtonLeft}};
-        for (const Point point : path) {
-            states.push_back({point, ButtonLeft});
-        }
-        states.push_back({states.back().location, 0});
-        window.scriptMouse(states);
-        window.child()->press(from);
+        testing::dragIn(window, from, path);
     }
 
     RecordingController controller;

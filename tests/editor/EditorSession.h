@@ -12,6 +12,10 @@
 
 namespace tarvolin::testing {
 
+// Presses at where in the window's child, moves through path with the left
+// button held, lets go.
+void dragIn(platform::HeadlessHost& window, Point where, std::initializer_list<Point> path);
+
 // The module built with its editor on the headless back end, loaded once per
 // test program as a host loads a module.
 const host::PluginModule& headlessModule();
@@ -31,8 +35,7 @@ public:
     void idle() const;
     // Presses the buttons at where and lets go.
     void click(Point where, int buttons = ButtonLeft);
-    // Presses at where, moves through path with the left button held, lets go.
-    void drag(Point where, std::initializer_list<Point> path);
+    void drag(Point where, std::initializer_list<Point> path) { dragIn(window, where, path); }
 
     const platform::PixelBuffer& pixels() const { return window.child()->pixels(); }
     std::vector<HostRequest> automations() const {
