@@ -38,6 +38,19 @@ std::span<const std::byte> Instrument::state() const {
     return std::as_bytes(std::span(&programBank.currentRecord(), 1));
 }
 
+void Instrument::reset() {
+    renderLoop.events().clear();
+    engine->resetVoices();
+}
+
+bool Instrument::isIdle() const {
+    return engine->isIdle();
+}
+
+float Instrument::tailSamples() const {
+    return engine->releaseSamplesLeft();
+}
+
 bool Instrument::setSampleRate(float rate) {
     if (!RateCoefficients::isAcceptable(rate)) {
         return false;

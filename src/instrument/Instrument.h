@@ -64,6 +64,14 @@ public:
     // moves on all the same.
     void render(float* output, int frames) { renderLoop.render(output, frames); }
 
+    // On the audio thread: silent at once, as a new instance is, with no
+    // event waiting; parameters and programs stay.
+    void reset();
+    // Whether the voice is silent and waits for a note; and how many samples
+    // its release still sounds (infinity while a note is held).
+    bool isIdle() const;
+    float tailSamples() const;
+
 private:
     void selectChannel(float value);
 
