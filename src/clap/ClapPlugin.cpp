@@ -1,5 +1,6 @@
 #include "clap/ClapPlugin.h"
 
+#include "clap/ClapEditor.h"
 #include "clap/Descriptor.h"
 #include "clap/Extensions.h"
 #include "clap/SafeValue.h"

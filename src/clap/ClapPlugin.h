@@ -10,8 +10,11 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 namespace tarvolin::clap {
+
+class ClapEditor;
 
 // The instrument as a CLAP plug-in: the plug-in record the host drives, with
 // events applied at their own sample, the editor's edits told to the host as
@@ -40,6 +43,8 @@ public:
     // The release still to sound, in samples, as the audio thread last saw it.
     std::uint32_t tail() const { return tailLength.load(std::memory_order_relaxed); }
 
+    // Main thread: the editor while the gui extension has one.
+    std::unique_ptr<ClapEditor>& editor() { return editorWindow; }
     // Main thread: whether a value was stored since the editor last asked,
     // on any thread.
     bool takeEditorUpdate() { return editorUpdate.exchange(false, std::memory_order_relaxed); }
@@ -69,6 +74,8 @@ private:
     ClapHost clapHost;
     Instrument synth;
     EditQueue edits;
+    // Declared after the instrument it edits, so that it goes first.
+    std::unique_ptr<ClapEditor> editorWindow;
     bool active = false;
     std::atomic<bool> processing{false};
     std::atomic<bool> editorUpdate{false};

@@ -17,6 +17,11 @@ const void* findExtension(const char* id) {
         {CLAP_EXT_AUDIO_PORTS, &kAudioPortsExtension},
         {CLAP_EXT_NOTE_PORTS, &kNotePortsExtension},
         {CLAP_EXT_TAIL, &kTailExtension},
+        {CLAP_EXT_GUI, &kGuiExtension},
+        {CLAP_EXT_TIMER_SUPPORT, &kTimerExtension},
+#if !defined(_WIN32)
+        {CLAP_EXT_POSIX_FD_SUPPORT, &kFdExtension},
+#endif
     };
     for (const auto& [name, extension] : offered) {
         if (std::strcmp(id, name) == 0) {
