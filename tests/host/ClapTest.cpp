@@ -253,8 +253,16 @@ TEST(Clap, ProcessSleepsOnlyOnceTheReleaseHasEndedAndTheTailSaysHowLong) {
     const auto after = test.process(kBlock);
     EXPECT_EQ(after.status, CLAP_PROCESS_SLEEP);
     EXPECT_TRUE(isSilent(after.left) && isSilent(after.right));
-    // The other instance heard nothing of it.
+    // The other instance heard nothing of it; a choke of its key silences it at once.
     EXPECT_EQ(other.process(kBlock).status, CLAP_PROCESS_SLEEP);
+    ClapEvents choke;
+    choke.note(0, CLAP_EVENT_NOTE_ON, 50);
+    choke.note(5, CLAP_EVENT_NOTE_CHOKE, 51);
+    choke.note(9, CLAP_EVENT_NOTE_CHOKE, 50);
+    const auto choked = other.process(kBlock, choke);
+    EXPECT_NE(choked.left[8], 0.0f);
+    EXPECT_TRUE(isSilent({choked.left.begin() + 9, choked.left.end()}));
+    EXPECT_EQ(choked.status, CLAP_PROCESS_SLEEP);
     double release_ = 0.0;
     other.extension<clap_plugin_params_t>(CLAP_EXT_PARAMS)->get_value(other.plugin, 31, &release_);
     EXPECT_EQ(release_, 0.0);
