@@ -35,7 +35,8 @@ else()
     # sound file, picture and font libraries for the renderer.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "monophonic virtual-analog synthesizer plug-in
- Tarvolin is a VST 2 instrument for Linux hosts (installed in /usr/lib/vst):
+ Tarvolin is a VST 2 and CLAP instrument for Linux hosts (installed in
+ /usr/lib/vst and /usr/lib/clap):
  two oscillators with cross modulation, noise, a resonant four-stage filter,
  three envelopes, two LFOs and portamento, with its own editor. The package
  also carries tarvolin-render, which plays MIDI files through it into WAV files.")

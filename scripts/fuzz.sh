@@ -12,7 +12,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
 failed=()
-for target in chunk events dispatcher midifile bmp; do
+for target in chunk events dispatcher midifile bmp clap; do
     corpus=build/fuzz-corpus/$target
     findings=build/fuzz-findings/$target
     mkdir -p "$corpus" "$findings"

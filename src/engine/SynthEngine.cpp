@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace tarvolin {
@@ -158,6 +159,32 @@ void SynthEngine::resetControllers(int channel) noexcept {
     if (isValidChannel(channel)) {
         bends_[channel].reset();
     }
+}
+
+void SynthEngine::resetVoices() noexcept {
+    for (int c = 0; c < kNumChannels; ++c) {
+        ChannelRecord& record = channels_[c];
+        record.lowCutInput = 0.0f;
+        record.lowCutState = 0.0f;
+        record.glide = 0.0f;
+        record.gate = 0.0f;
+        record.note = 0.0f;
+        voices_[c].reset();
+        voices_[c].lfo1.restart();
+        voices_[c].lfo2.restart();
+        bends_[c].reset();
+    }
+}
+
+float SynthEngine::releaseSamplesLeft() const noexcept {
+    if (isIdle()) {
+        return 0.0f;
+    }
+    const float slope = settings_[0].derived().ampSlopes.release;
+    if (channels_[0].gate != 0.0f || !(slope > 0.0f)) {
+        return std::numeric_limits<float>::infinity();
+    }
+    return std::ceil(voices_[0].ampEnv.level() / slope);
 }
 
 } // namespace tarvolin

@@ -57,6 +57,18 @@ public:
     // The wheel back to the centre, its range back to 2 semitones, no
     // registered parameter selected.
     void resetControllers(int channel) noexcept;
+    // Every channel's voice, glide, LFOs and wheel back to where a new engine
+    // starts; the parameters stay.
+    void resetVoices() noexcept;
+
+    // Whether the sounding voice is silent with no note held: only a note on
+    // can make it sound again.
+    bool isIdle() const noexcept {
+        return channels_[0].gate == 0.0f && voices_[0].ampEnv.level() <= 0.0f;
+    }
+    // Samples until the sounding voice's release ends: infinity while a note
+    // is held or the release never ends, 0 once idle.
+    float releaseSamplesLeft() const noexcept;
 
     // Stores a parameter of a channel as given, and the value the render
     // computes with, limited to its range. Any thread may call it; channels

@@ -3,6 +3,7 @@
 #include "engine/EngineMath.h"
 #include "engine/RateCoefficients.h"
 #include "engine/SynthEngine.h"
+#include "instrument/ParameterDisplay.h"
 
 namespace tarvolin {
 
@@ -26,8 +27,7 @@ void Instrument::setValue(int index, float value) {
 }
 
 void Instrument::selectChannel(float value) {
-    // Values beyond 0..1 select the nearest channel there is.
-    parameters.selectChannel(roundToInt(static_cast<double>(value) * 15.0));
+    parameters.selectChannel(channelFor(value));
 }
 
 DisplayText Instrument::displayText(int index) const {
@@ -36,6 +36,28 @@ DisplayText Instrument::displayText(int index) const {
 
 std::span<const std::byte> Instrument::state() const {
     return std::as_bytes(std::span(&programBank.currentRecord(), 1));
+}
+
+void Instrument::chokeNote(int channel, int key) {
+    if (channel < 0 || channel >= kNumChannels) {
+        return;
+    }
+    if (key < 0 || engine->channel(channel).note == static_cast<float>(key)) {
+        engine->allSoundOff(channel);
+    }
+}
+
+void Instrument::reset() {
+    renderLoop.events().clear();
+    engine->resetVoices();
+}
+
+bool Instrument::isIdle() const {
+    return engine->isIdle();
+}
+
+float Instrument::tailSamples() const {
+    return engine->releaseSamplesLeft();
 }
 
 bool Instrument::setSampleRate(float rate) {

@@ -63,6 +63,21 @@ public:
     // Renders frames mono samples into output, or into nothing: the voice
     // moves on all the same.
     void render(float* output, int frames) { renderLoop.render(output, frames); }
+    // Handles a message at once, between two renders: for formats whose
+    // events carry their own sample and split the block there, so that none
+    // waits in the queue.
+    void playNow(const MidiEvent& event) { renderLoop.handleNow(event); }
+    // Silences a channel's voice at once if it plays the key, whatever key
+    // for a negative one.
+    void chokeNote(int channel, int key);
+
+    // On the audio thread: silent at once, as a new instance is, with no
+    // event waiting; parameters and programs stay.
+    void reset();
+    // Whether the voice is silent and waits for a note; and how many samples
+    // its release still sounds (infinity while a note is held).
+    bool isIdle() const;
+    float tailSamples() const;
 
 private:
     void selectChannel(float value);

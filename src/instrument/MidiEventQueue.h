@@ -26,6 +26,12 @@ public:
     // without notice when the queue is full.
     void receive(const MidiEvent& event);
 
+    // Drops every event still waiting.
+    void clear() {
+        count = 0;
+        oldestSlot = 0;
+        previousDelay = 0.0f;
+    }
     // Adds the newest event as it is; the caller checks isFull first.
     void push(const MidiEvent& event);
     // Takes the oldest event, with its delay 0; only once samplesUntilDue is 0.

@@ -21,6 +21,8 @@ public:
     // Writes frames mono samples to output (nothing at all for no frames);
     // without an output the voice still moves on, as it would be heard.
     void render(float* output, int frames);
+    // Handles a message now, outside the queue.
+    void handleNow(const MidiEvent& event) { input.handle(event); }
 
 private:
     void dispatchDueEvents();

@@ -31,7 +31,7 @@ run(dpkg --extract ${package} ${root})
 file(GLOB_RECURSE installed RELATIVE ${root} ${root}/*)
 list(SORT installed)
 if(NOT installed STREQUAL
-   "usr/bin/tarvolin-render;usr/lib/tarvolin/TarvolinHeadless.so;usr/lib/vst/Tarvolin.so")
+   "usr/bin/tarvolin-render;usr/lib/clap/Tarvolin.clap;usr/lib/tarvolin/TarvolinHeadless.so;usr/lib/vst/Tarvolin.so")
     message(FATAL_ERROR "the package holds ${installed}")
 endif()
 

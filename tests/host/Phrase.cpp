@@ -14,12 +14,16 @@ constexpr unsigned char kController = 0xB0;
 
 } // namespace
 
-void setUpPhrasePatch(const host::PluginInstance& plugin) {
-    const std::pair<int, float> patch[] = {
+const std::vector<std::pair<int, float>>& phrasePatch() {
+    static const std::vector<std::pair<int, float>> patch = {
         {6, 1.0f},  {11, 0.66f}, {13, 0.3f}, {14, 0.45f}, {15, 0.6f}, {18, 0.5f},
         {19, 0.8f}, {21, 0.5f},  {28, 0.2f}, {29, 0.6f},  {30, 0.5f}, {31, 0.4f},
         {33, 0.4f}, {34, 0.1f},  {35, 0.5f}, {44, 0.5f},  {7, 0.3f},  {43, 0.9f}};
-    for (const auto& [index, value] : patch) {
+    return patch;
+}
+
+void setUpPhrasePatch(const host::PluginInstance& plugin) {
+    for (const auto& [index, value] : phrasePatch()) {
         plugin.setParameter(index, value);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "pluginhost/PluginInstance.h"
 
+#include <utility>
 #include <vector>
 
 namespace tarvolin::testing {
@@ -14,6 +15,8 @@ struct TimedEvent {
     VstMidiEvent event;
 };
 
+// The patch as (parameter, value) pairs, and stored through setParameter.
+const std::vector<std::pair<int, float>>& phrasePatch();
 void setUpPhrasePatch(const host::PluginInstance& plugin);
 const std::vector<TimedEvent>& phraseEvents();
 inline constexpr int kPhraseLength = 24576;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 #include <vector>
 
@@ -76,6 +77,45 @@ TEST(Instrument, EventsFallDueAtTheirSampleAcrossBlocks) {
     EXPECT_EQ(heard, expected);
     EXPECT_TRUE(std::all_of(heard.begin(), heard.begin() + 300, [](float s) { return s == 0.0f; }));
     EXPECT_NE(heard[300], 0.0f);
+}
+
+TEST(Instrument, ResetSilencesAtOnceAndPlaysOnAsANewInstanceWithItsSettings) {
+    Instrument used;
+    used.setValue(kWaveformOsc1, 1.0f);
+    used.setValue(kLfo1Rate, 0.5f);
+    used.setValue(kPortamento, 0.6f);
+    play(used, 700,
+         {message(0, 0x90, 40, 100), message(300, 0x90, 70, 100), message(650, 0xE0, 0, 127),
+          message(900, 0x90, 76, 100)});
+    EXPECT_FALSE(used.isIdle());
+    used.reset();
+    EXPECT_TRUE(used.isIdle());
+    const std::vector<float> after = play(used, 400);
+    EXPECT_TRUE(std::all_of(after.begin(), after.end(), [](float s) { return s == 0.0f; }));
+    EXPECT_EQ(used.value(kPortamento), 0.6f);
+
+    Instrument fresh;
+    fresh.restoreState(used.state());
+    replayNoise();
+    const std::vector<float> expected = play(fresh, 500, {message(5, 0x90, 57, 100)});
+    replayNoise();
+    EXPECT_EQ(play(used, 500, {message(5, 0x90, 57, 100)}), expected);
+}
+
+TEST(Instrument, TheTailIsEndlessWhileANoteIsHeldThenTheReleaseThenNothing) {
+    Instrument instrument;
+    instrument.setValue(kSustainAmp, 0.5f);
+    instrument.setValue(kReleaseAmp, 0.5f);
+    EXPECT_EQ(instrument.tailSamples(), 0.0f);
+    play(instrument, 100, {message(0, 0x90, 60, 100)});
+    EXPECT_TRUE(std::isinf(instrument.tailSamples()));
+    play(instrument, 1, {message(0, 0x80, 60, 0)});
+    const float tail = instrument.tailSamples();
+    ASSERT_GT(tail, 1.0f);
+    play(instrument, static_cast<int>(tail) - 1);
+    EXPECT_FALSE(instrument.isIdle());
+    play(instrument, 2);
+    EXPECT_TRUE(instrument.isIdle());
 }
 
 struct RecordingListener : InstrumentListener {

@@ -104,6 +104,12 @@ public:
     virtual void* nativeHandle() const = 0;
     // Brings the top-level window that holds this one to the front.
     virtual void bringToTop() = 0;
+    // Shows or hides the window in its place inside the host's; a new window shows.
+    virtual void setVisible(bool visible) = 0;
+    // A descriptor that turns readable when input waits for
+    // handlePendingEvents, for hosts that watch descriptors rather than
+    // calling at intervals; -1 where the platform sends input itself.
+    virtual int eventDescriptor() const = 0;
 
     // The frame's idle pass begins here. A platform whose windows read their
     // own input, rather than having it sent to them, handles what is pending:

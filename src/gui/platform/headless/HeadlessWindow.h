@@ -37,11 +37,15 @@ public:
     int popUpMenu(std::span<const MenuEntry> entries, Point position) override;
     void* nativeHandle() const override;
     void bringToTop() override {}
+    void setVisible(bool shown) override { visible = shown; }
+    int eventDescriptor() const override { return -1; }
+    bool isVisible() const { return visible; }
     // The test sends every paint and click itself.
     void handlePendingEvents() override {}
 
 private:
     HeadlessHost& host;
+    bool visible = true;
     const char* className;
     WindowClient* client;
     PixelBuffer content;

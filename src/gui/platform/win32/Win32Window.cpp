@@ -184,6 +184,12 @@ int Win32Window::popUpMenu(std::span<const MenuEntry> entries, Point position) {
     return trackPopupMenu(handle, entries, position);
 }
 
+void Win32Window::setVisible(bool visible) {
+    if (handle != nullptr) {
+        ShowWindow(handle, visible ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
 void Win32Window::bringToTop() {
     // The host's editor window holds this one; the window to raise holds that.
     if (HWND host = handle != nullptr ? GetParent(handle) : nullptr) {

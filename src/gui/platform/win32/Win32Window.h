@@ -26,6 +26,8 @@ public:
     int popUpMenu(std::span<const MenuEntry> entries, Point position) override;
     void* nativeHandle() const override { return handle; }
     void bringToTop() override;
+    void setVisible(bool visible) override;
+    int eventDescriptor() const override { return -1; }
     // The system sends this window its messages through the procedure.
     void handlePendingEvents() override {}
 

@@ -173,6 +173,19 @@ void* X11Window::nativeHandle() const {
     return reinterpret_cast<void*>(static_cast<std::uintptr_t>(child));
 }
 
+void X11Window::setVisible(bool visible) {
+    if (gone) {
+        return;
+    }
+    const XErrorTrap trap(display());
+    if (visible) {
+        XMapWindow(display(), child);
+    } else {
+        XUnmapWindow(display(), child);
+    }
+    XFlush(display());
+}
+
 void X11Window::bringToTop() {
     if (gone) {
         return;

@@ -48,6 +48,8 @@ public:
     int popUpMenu(std::span<const MenuEntry> entries, Point position) override;
     void* nativeHandle() const override;
     void bringToTop() override;
+    void setVisible(bool visible) override;
+    int eventDescriptor() const override { return ConnectionNumber(display()); }
     void handlePendingEvents() override;
 
     // Sends the server what changed in the picture, edit fields drawn over it.
