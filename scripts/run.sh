@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds what the instrument's users get (the Linux module, the renderer, the
-# 64-bit and 32-bit Windows DLLs) and the packages holding them, renders the
+# Builds what the instrument's users get (the Linux VST 2 and CLAP modules, the
+# renderer, the 64-bit and 32-bit Windows DLLs) and the packages holding them, renders the
 # demo tune to tarvolin-demo.wav and photographs the editor into
 # tarvolin-editor.png. The test programs are the test command's business.
 set -euo pipefail
@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh
 
 cmake --preset native >/dev/null
-cmake --build --preset native --target tarvolin_module tarvolin_module_headless tarvolin-render
+cmake --build --preset native --target tarvolin_module tarvolin_clap_module tarvolin_module_headless \
+    tarvolin-render
 for windows in win64 win32; do
     cmake --preset "$windows" >/dev/null
     cmake --build --preset "$windows" --target tarvolin_module
@@ -23,14 +24,17 @@ cat <<TXT
 
 Built:
   Linux VST 2            build/native/src/module/Tarvolin.so
+  Linux CLAP             build/native/src/module/Tarvolin.clap
   Windows VST 2, 64-bit  build/win64/src/module/Tarvolin.dll
   Windows VST 2, 32-bit  build/win32/src/module/Tarvolin.dll
 Packages, in build/packages:
 $(cd build/packages && ls -1 | sed 's/^/  /')
 Install:
   Debian, Ubuntu: sudo apt-get install ./build/packages/tarvolin_*_amd64.deb
-                  (Tarvolin.so in /usr/lib/vst, tarvolin-render in /usr/bin)
+                  (Tarvolin.so in /usr/lib/vst, Tarvolin.clap in /usr/lib/clap,
+                  tarvolin-render in /usr/bin)
   one Linux user: mkdir -p ~/.vst && cp build/native/src/module/Tarvolin.so ~/.vst/
+                  mkdir -p ~/.clap && cp build/native/src/module/Tarvolin.clap ~/.clap/
   Windows:        copy Tarvolin.dll from the zip into the host's VST 2 folder
                   (Install.txt in the zip names the usual ones)
 TXT
