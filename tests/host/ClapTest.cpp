@@ -37,18 +37,19 @@ struct Stream {
     std::vector<std::byte> bytes;
     std::size_t position = 0;
     std::int64_t step = 1;
-    clap_istream_t in{this, [](const clap_istream_t* s, void* buffer, std::uint64_t size) {
-                          auto& self = *static_cast<Stream*>(s->ctx);
-                          if (self.step < 0) {
-                              return self.step;
-                          }
-                          const std::size_t n =
-                              std::min({size, static_cast<std::uint64_t>(self.step),
-                                        self.bytes.size() - self.position});
-                          std::memcpy(buffer, self.bytes.data() + self.position, n);
-                          self.position += n;
-                          return static_cast<std::int64_t>(n);
-                      }};
+    clap_istream_t in{
+        this, [](const clap_istream_t* s, void* buffer, std::uint64_t size) {
+            auto& self = *static_cast<Stream*>(s->ctx);
+            if (self.step < 0) {
+                return self.step;
+            }
+            const std::size_t n = std::min(
+                {size, static_cast<std::uint64_t>(self.step), self.bytes.size() - self.position});
+            std::copy_n(self.bytes.begin() + static_cast<std::ptrdiff_t>(self.position), n,
+                        static_cast<std::byte*>(buffer));
+            self.position += n;
+            return static_cast<std::int64_t>(n);
+        }};
     clap_ostream_t out{this, [](const clap_ostream_t* s, const void* buffer, std::uint64_t size) {
                            auto& self = *static_cast<Stream*>(s->ctx);
                            if (self.step < 0) {
