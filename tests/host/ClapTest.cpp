@@ -3,6 +3,7 @@
 #include "FreshModule.h"
 #include "Phrase.h"
 #include "TestHost.h"
+#include "TonePitch.h"
 
 #include "clap/abi/HostServices.h"
 #include "clap/abi/Params.h"
@@ -328,19 +329,7 @@ TEST(Clap, ParametersShowWhatTheVst2DisplayShowsAndAFlushKeepsItsOrder) {
         std::all_of(out.left.begin(), out.left.end(), [](float s) { return std::isfinite(s); }));
 }
 
-// Hertz from the rising zero crossings of a steady tone.
-double pitch(const std::vector<float>& samples, double rate) {
-    double first = -1.0, last = 0.0;
-    int crossings = 0;
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        if (samples[i - 1] < 0.0f && samples[i] >= 0.0f) {
-            last = static_cast<double>(i - 1) + samples[i - 1] / (samples[i - 1] - samples[i]);
-            first = first < 0.0 ? last : first;
-            ++crossings;
-        }
-    }
-    return crossings < 2 ? 0.0 : (crossings - 1) * rate / (last - first);
-}
+using testing::pitch;
 
 TEST(Clap, ActivatedAt48And96KilohertzItPlaysTheSamePitchAsAt44100) {
     const ClapModule module;

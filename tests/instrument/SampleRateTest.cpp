@@ -1,5 +1,6 @@
 // The instrument follows the host's sample rate, also while it plays.
 #include "TestHost.h"
+#include "TonePitch.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +14,7 @@ namespace {
 using host::midiEvent;
 using testing::TestHost;
 
-// Hertz from the rising zero crossings of a steady tone.
-double pitch(const std::vector<float>& samples, double rate) {
-    double first = -1.0, last = 0.0;
-    int crossings = 0;
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        if (samples[i - 1] < 0.0f && samples[i] >= 0.0f) {
-            last = static_cast<double>(i - 1) + samples[i - 1] / (samples[i - 1] - samples[i]);
-            first = first < 0.0 ? last : first;
-            ++crossings;
-        }
-    }
-    return crossings < 2 ? 0.0 : (crossings - 1) * rate / (last - first);
-}
+using testing::pitch;
 
 double cents(double hertz, double reference) {
     return 1200.0 * std::log2(hertz / reference);
