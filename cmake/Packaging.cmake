@@ -13,6 +13,12 @@ if(WIN32)
         set(TARVOLIN_WINDOWS_BITS 64)
         set(TARVOLIN_WINDOWS_PROGRAMS "C:\\Program Files")
         set(TARVOLIN_WINDOWS_NOTE "A 32-bit host needs the 32-bit Tarvolin.dll instead.")
+        set(TARVOLIN_WINDOWS_CLAP "
+For hosts that load CLAP plug-ins (Bitwig, REAPER, FL Studio and others),
+copy Tarvolin.clap, the same instrument, into
+
+    C:\\Program Files\\Common Files\\CLAP
+")
     else()
         set(TARVOLIN_WINDOWS_BITS 32)
         set(TARVOLIN_WINDOWS_PROGRAMS "C:\\Program Files (x86)")

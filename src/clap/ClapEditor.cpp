@@ -1,6 +1,7 @@
 #include "clap/ClapEditor.h"
 
 #include "clap/ClapPlugin.h"
+#include "clap/Extensions.h"
 #include "gui/Frame.h"
 #include "gui/platform/Window.h"
 
@@ -17,7 +18,7 @@ constexpr std::uint32_t kTrackingIdleInterval = 50;
 
 ClapEditor::ClapEditor(ClapPlugin& plugin) : plugin(plugin), editor(plugin) {
     const ClapHost& host = plugin.host();
-    if (const auto* timers = host.timers()) {
+    if (const auto* timers = kHostDrivesEditorIdle ? host.timers() : nullptr) {
         clap_id timer = CLAP_INVALID_ID;
         if (timers->register_timer(host.record(), kIdlePeriod, &timer)) {
             idleTimer = timer;
@@ -40,8 +41,16 @@ bool ClapEditor::open(void* parent) {
         return false;
     }
     lastTrackingIdle = platform::milliseconds();
+    platform::Window& window = *editor.getFrame()->getPlatformWindow();
+    if (!kHostDrivesEditorIdle) {
+        if (!window.startIdleTimer(kIdlePeriod)) {
+            editor.close();
+            return false;
+        }
+        return true;
+    }
     const ClapHost& host = plugin.host();
-    const int descriptor = editor.getFrame()->getPlatformWindow()->eventDescriptor();
+    const int descriptor = window.eventDescriptor();
     if (descriptor >= 0 && host.fds() != nullptr &&
         host.fds()->register_fd(host.record(), descriptor,
                                 CLAP_POSIX_FD_READ | CLAP_POSIX_FD_ERROR)) {

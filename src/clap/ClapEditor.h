@@ -13,7 +13,8 @@ class ClapPlugin;
 // The instrument's editor behind CLAP's gui extension, embedded in the
 // host's window. Made by create, shown by set_parent, gone with destroy. On
 // X11 its window reads its own connection, so the host drives the idle pass:
-// through a timer and, where offered, through the connection's descriptor.
+// through a timer and, where offered, through the connection's descriptor. On
+// Windows the window's own timer drives it.
 class ClapEditor final : public FrameEditor {
 public:
     // Loads the pictures and registers the idle timer; shows nothing yet.
@@ -32,6 +33,7 @@ public:
     bool ownsTimer(clap_id timer) const { return timer == idleTimer; }
 
     void trackingIdle() override;
+    void idleTimerElapsed() override { idle(); }
     // Frames of their own need a window the host does not give through CLAP.
     void* openWindow(const WindowRequest& /*request*/) override { return nullptr; }
     void closeWindow(const WindowRequest& /*request*/) override {}

@@ -18,13 +18,11 @@ const void* findExtension(const char* id) {
         {CLAP_EXT_NOTE_PORTS, &kNotePortsExtension},
         {CLAP_EXT_TAIL, &kTailExtension},
         {CLAP_EXT_GUI, &kGuiExtension},
-        {CLAP_EXT_TIMER_SUPPORT, &kTimerExtension},
-#if !defined(_WIN32)
-        {CLAP_EXT_POSIX_FD_SUPPORT, &kFdExtension},
-#endif
+        {CLAP_EXT_TIMER_SUPPORT, kHostDrivesEditorIdle ? &kTimerExtension : nullptr},
+        {CLAP_EXT_POSIX_FD_SUPPORT, kHostDrivesEditorIdle ? &kFdExtension : nullptr},
     };
     for (const auto& [name, extension] : offered) {
-        if (std::strcmp(id, name) == 0) {
+        if (extension != nullptr && std::strcmp(id, name) == 0) {
             return extension;
         }
     }

@@ -18,6 +18,15 @@ extern const clap_plugin_gui_t kGuiExtension;
 extern const clap_plugin_timer_support_t kTimerExtension;
 extern const clap_plugin_posix_fd_support_t kFdExtension;
 
+// Where the host's timer and descriptor watch drive the editor's idle pass.
+// A Windows window keeps time itself, so there the plug-in asks the host for
+// neither and offers no extension for them.
+#if defined(_WIN32)
+inline constexpr bool kHostDrivesEditorIdle = false;
+#else
+inline constexpr bool kHostDrivesEditorIdle = true;
+#endif
+
 // The record for an extension id; null for one the plug-in does not offer.
 const void* findExtension(const char* id);
 

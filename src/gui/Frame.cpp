@@ -246,6 +246,12 @@ void Frame::buttonDown(platform::Surface& surface, Point where) {
     mouseDown(context, where);
 }
 
+void Frame::idleTimerElapsed() {
+    if (editor != nullptr) {
+        editor->idleTimerElapsed();
+    }
+}
+
 void Frame::windowDestroyed() {
     windowOpen = false;
     parentWindow = nullptr;

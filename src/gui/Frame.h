@@ -75,6 +75,7 @@ private:
     void paint(platform::Surface& surface) override;
     void buttonDown(platform::Surface& surface, Point where) override;
     void windowDestroyed() override;
+    void idleTimerElapsed() override;
 
     bool createChildWindow();
 

@@ -21,6 +21,9 @@ public:
     // Called by controls on every pass of a mouse-tracking loop; the editor
     // throttles it into occasional refresh passes and host idle calls.
     virtual void trackingIdle() = 0;
+    // The frame's window keeps time of its own (Window::startIdleTimer) and a
+    // period has passed: the editor's idle pass is due.
+    virtual void idleTimerElapsed() = 0;
     // A top-level window from the host for an own-window frame to live in;
     // null when the host gives none.
     virtual void* openWindow(const WindowRequest& request) = 0;

@@ -32,6 +32,8 @@ public:
 
     // At most once every 50 milliseconds: the idle pass, then idle time for the host.
     void trackingIdle() override;
+    // The same pass as the host's idle calls.
+    void idleTimerElapsed() override { idle(); }
     // An own-window frame's window, asked of the host; one at a time.
     void* openWindow(const WindowRequest& request) override;
     void closeWindow(const WindowRequest& request) override;

@@ -27,6 +27,7 @@ struct RecordingController : EditController {
 
 struct QuietHost : FrameEditor {
     void trackingIdle() override {}
+    void idleTimerElapsed() override {}
     void* openWindow(const WindowRequest&) override { return nullptr; }
     void closeWindow(const WindowRequest&) override {}
 };

@@ -84,6 +84,7 @@ private:
 class CountingEditor : public FrameEditor {
 public:
     void trackingIdle() override { ++trackingIdles; }
+    void idleTimerElapsed() override {}
     void* openWindow(const WindowRequest&) override { return nullptr; }
     void closeWindow(const WindowRequest&) override {}
 

@@ -11,7 +11,6 @@
 #include <limits>
 #include <stdexcept>
 
-#include <dlfcn.h>
 #include <unistd.h>
 
 namespace tarvolin::testing {
@@ -79,19 +78,19 @@ ClapModule::ClapModule() {
     copy = std::filesystem::temp_directory_path() /
            ("tarvolin-clap-" + std::to_string(getpid()) + "-" + std::to_string(copies++) + ".clap");
     std::filesystem::copy_file(original, copy, std::filesystem::copy_options::overwrite_existing);
-    handle = dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
-        throw std::runtime_error(dlerror());
+    library = std::make_unique<host::SharedLibrary>(copy.string());
+    if (!library->isLoaded()) {
+        throw std::runtime_error(library->error());
     }
     clapEntry = static_cast<const clap_plugin_entry_t*>(symbol("clap_entry"));
-    if (clapEntry == nullptr || !clapEntry->init(copy.c_str())) {
+    if (clapEntry == nullptr || !clapEntry->init(copy.string().c_str())) {
         throw std::runtime_error("no clap_entry, or it would not init");
     }
 }
 
 ClapModule::~ClapModule() {
     clapEntry->deinit();
-    dlclose(handle);
+    library.reset();
     std::error_code ignored;
     std::filesystem::remove(copy, ignored);
 }
@@ -102,7 +101,7 @@ const clap_plugin_factory_t& ClapModule::factory() const {
 }
 
 void* ClapModule::symbol(const char* name) const {
-    return dlsym(handle, name);
+    return library->symbol(name);
 }
 
 void ClapEvents::add(const clap_event_header_t& event) {

@@ -4,9 +4,11 @@
 #include "clap/abi/Host.h"
 #include "clap/abi/Plugin.h"
 #include "clap/abi/Process.h"
+#include "pluginhost/SharedLibrary.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,7 +32,7 @@ public:
 
 private:
     std::filesystem::path copy;
-    void* handle = nullptr;
+    std::unique_ptr<host::SharedLibrary> library;
     const clap_plugin_entry_t* clapEntry = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pluginhost/SharedLibrary.h"
 #include "shell/vst2.h"
 
 #include <string>
@@ -13,7 +14,6 @@ using PluginEntry = AEffect*(VSTCALLBACK*)(audioMasterCallback);
 class PluginModule {
 public:
     explicit PluginModule(const std::string& path);
-    ~PluginModule();
     PluginModule(const PluginModule&) = delete;
     PluginModule& operator=(const PluginModule&) = delete;
 
@@ -25,7 +25,7 @@ public:
     bool exports(const char* name) const;
 
 private:
-    void* handle = nullptr;
+    SharedLibrary library;
     PluginEntry entry = nullptr;
     std::string loadError;
 };

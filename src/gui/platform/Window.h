@@ -20,6 +20,8 @@ public:
     virtual void buttonDown(Surface& surface, Point where) = 0;
     // The platform destroyed the window under the client.
     virtual void windowDestroyed() = 0;
+    // A period of the window's own idle timer has passed.
+    virtual void idleTimerElapsed() = 0;
 
 protected:
     ~WindowClient() = default;
@@ -110,6 +112,11 @@ public:
     // handlePendingEvents, for hosts that watch descriptors rather than
     // calling at intervals; -1 where the platform sends input itself.
     virtual int eventDescriptor() const = 0;
+    // Has the platform tell the client idleTimerElapsed every period, for
+    // hosts that send no idle calls, until the window goes. False where the
+    // platform keeps no time for its windows: there the host must drive the
+    // idle pass.
+    virtual bool startIdleTimer(std::uint32_t periodMilliseconds) = 0;
 
     // The frame's idle pass begins here. A platform whose windows read their
     // own input, rather than having it sent to them, handles what is pending:

@@ -39,6 +39,8 @@ public:
     void bringToTop() override {}
     void setVisible(bool shown) override { visible = shown; }
     int eventDescriptor() const override { return -1; }
+    // Nothing here keeps time between the host's calls.
+    bool startIdleTimer(std::uint32_t) override { return false; }
     bool isVisible() const { return visible; }
     // The test sends every paint and click itself.
     void handlePendingEvents() override {}

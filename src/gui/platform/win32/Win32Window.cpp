@@ -20,6 +20,9 @@ void attach(HWND window, Win32Window* object) {
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
 }
 
+// The one timer each window runs; it dies with the window.
+constexpr UINT_PTR kIdleTimer = 1;
+
 constexpr std::array<std::pair<int, int>, 6> kButtonKeys{{
     {VK_LBUTTON, ButtonLeft},
     {VK_MBUTTON, ButtonMiddle},
@@ -63,6 +66,11 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
             object->buttonDown(lParam);
+            break;
+        case WM_TIMER:
+            if (wParam == kIdleTimer) {
+                object->client->idleTimerElapsed();
+            }
             break;
         case WM_DESTROY:
             object->destroyed();
@@ -182,6 +190,10 @@ int Win32Window::popUpMenu(std::span<const MenuEntry> entries, Point position) {
     }
     // This object may be gone when the menu closes; the call needs only the handle.
     return trackPopupMenu(handle, entries, position);
+}
+
+bool Win32Window::startIdleTimer(std::uint32_t periodMilliseconds) {
+    return handle != nullptr && SetTimer(handle, kIdleTimer, periodMilliseconds, nullptr) != 0;
 }
 
 void Win32Window::setVisible(bool visible) {

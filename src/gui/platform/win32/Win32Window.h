@@ -28,6 +28,7 @@ public:
     void bringToTop() override;
     void setVisible(bool visible) override;
     int eventDescriptor() const override { return -1; }
+    bool startIdleTimer(std::uint32_t periodMilliseconds) override;
     // The system sends this window its messages through the procedure.
     void handlePendingEvents() override {}
 
