@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """Draws the ten editor pictures of Tarvolin (bitmap resources 128 to 137).
 
-Run:  /usr/bin/python3 resources/draw_artwork.py [--preview DIR]
+Run:  /usr/bin/python3 resources/draw_artwork.py [--scale 1|2] [--preview DIR]
 
-Writes 128.bmp ... 137.bmp next to this script.  With --preview, also writes
-PNG copies of every picture and a composite of the editor (background with
-the controls pasted at their places) into DIR, for looking at the result.
+Writes 128.bmp ... 137.bmp next to this script, and the same ten pictures at
+twice the size (for high-density screens) into 2x/.  --scale draws only one
+of the two sets.  With --preview, also writes PNG copies of every picture
+and a composite of the editor (background with the controls pasted at their
+places) into DIR (DIR/2x for the 2x set), for looking at the result.
 
 Needs the Debian packages python3-pil and fonts-liberation.  The output is
 deterministic: the brushed texture comes from a fixed-seed generator.
@@ -26,6 +28,31 @@ FONT_DIR = "/usr/share/fonts/truetype/liberation"
 # smooth edges while flat areas keep their exact colour (the control pictures
 # are copied opaquely, so their background must match the panel exactly).
 SS = 4
+
+# Device pixels per logical pixel of the set being drawn.  All geometry below
+# is in logical pixels (the editor's coordinates) and goes through px() or
+# sp() on its way to a picture, so the 2x set is drawn at its own resolution
+# rather than blown up, and device pixel (2x, 2y) is logical point (x, y).
+# Multiplying by a power of two is exact in floating point: at 1x the helpers
+# change no value, and at 2x every rounding happens where it does at 1x.
+DENSITIES = (1, 2)
+SCALE = 1
+
+
+def px(v):
+    """Logical to device pixels."""
+    return v * SCALE
+
+
+def sp(v):
+    """Logical to supersampled pixels."""
+    return v * SS * SCALE
+
+
+def pixel_box(l, t, r, b):
+    """Device box covering the logical pixels l..r, t..b (inclusive, as PIL
+    boxes are)."""
+    return [px(l), px(t), px(r + 1) - 1, px(b + 1) - 1]
 
 # ---------------------------------------------------------------------------
 # Palette.  No colour is pure white: white is the toolkit's transparent colour.
@@ -197,14 +224,21 @@ VENDOR = "Halbrook"
 # Fonts and small drawing helpers
 # ---------------------------------------------------------------------------
 def font(name, size):
-    return ImageFont.truetype(os.path.join(FONT_DIR, name + ".ttf"), size)
+    """The font at `size` logical pixels, for the set being drawn."""
+    key = (name, size, SCALE)
+    if key not in _fonts:
+        _fonts[key] = ImageFont.truetype(os.path.join(FONT_DIR, name + ".ttf"),
+                                         px(size))
+    return _fonts[key]
 
 
-FONT_TITLE = font("LiberationSans-Bold", 10)
-FONT_LABEL = font("LiberationSansNarrow-Bold", 10)
-FONT_POSITION = font("LiberationSans-Regular", 9)
-FONT_CAPTION = font("LiberationSans-Regular", 9)
-FONT_TAGLINE = font("LiberationSans-Bold", 9)
+_fonts = {}
+
+FONT_TITLE = ("LiberationSans-Bold", 10)
+FONT_LABEL = ("LiberationSansNarrow-Bold", 10)
+FONT_POSITION = ("LiberationSans-Regular", 9)
+FONT_CAPTION = ("LiberationSans-Regular", 9)
+FONT_TAGLINE = ("LiberationSans-Bold", 9)
 
 TITLE_SPACING = 1.4   # extra pixels between letters of section titles
 TITLE_SPACING_TIGHT = 0.5
@@ -217,7 +251,8 @@ def vertical_gradient(size, top, bottom):
 
 
 def supersampled(w, h, fill):
-    return Image.new("RGB", (w * SS, h * SS), fill)
+    """Canvas for a w x h (logical) picture, in supersampled pixels."""
+    return Image.new("RGB", (sp(w), sp(h)), fill)
 
 
 def shrink(img):
@@ -226,7 +261,7 @@ def shrink(img):
 
 def circle_box(cx, cy, r):
     """Box for a circle of radius r around (cx, cy), in supersampled pixels."""
-    return [(cx - r) * SS, (cy - r) * SS, (cx + r) * SS - 1, (cy + r) * SS - 1]
+    return [sp(cx - r), sp(cy - r), sp(cx + r) - 1, sp(cy + r) - 1]
 
 
 def paste_disc(img, cx, cy, r, fill_img):
@@ -236,11 +271,13 @@ def paste_disc(img, cx, cy, r, fill_img):
 
 
 def spaced_text_width(text, fnt, spacing):
+    """In device pixels, as fnt and spacing are."""
     return sum(fnt.getlength(c) for c in text) + spacing * (len(text) - 1)
 
 
 def draw_spaced_text(draw, xy, text, fnt, fill, spacing):
-    """Letter-spaced text; xy is the left end of the baseline."""
+    """Letter-spaced text; xy is the left end of the baseline, in device
+    pixels like the spacing."""
     x, y = xy
     for c in text:
         draw.text((x, y), c, font=fnt, fill=fill, anchor="ls")
@@ -249,7 +286,9 @@ def draw_spaced_text(draw, xy, text, fnt, fill, spacing):
 
 class Labels:
     """Places text on the background and remembers where, so the layout can
-    be checked for text running into controls or into other text."""
+    be checked for text running into controls or into other text.  Positions
+    are logical unless a method says otherwise; the boxes kept are in device
+    pixels."""
 
     def __init__(self, img):
         self.img = img
@@ -257,6 +296,9 @@ class Labels:
         self.boxes = []
 
     def text(self, xy, text, fnt, fill, anchor="ls"):
+        return self.device_text((px(xy[0]), px(xy[1])), text, fnt, fill, anchor)
+
+    def device_text(self, xy, text, fnt, fill, anchor):
         box = self.draw.textbbox(xy, text, font=fnt, anchor=anchor)
         self.draw.text(xy, text, font=fnt, fill=fill, anchor=anchor)
         self.boxes.append((text, box))
@@ -266,9 +308,12 @@ class Labels:
         """Lines centred on cx; `top` is where the capitals of line 1 begin."""
         ascent = fnt.getbbox("H", anchor="ls")[1]
         for i, line in enumerate(text.split("\n")):
-            self.text((cx, top - ascent + i * line_h), line, fnt, fill, "ms")
+            self.device_text((px(cx), px(top) - ascent + i * px(line_h)), line,
+                             fnt, fill, "ms")
 
-    def spaced(self, xy, text, fnt, fill, spacing):
+    def device_spaced(self, xy, text, fnt, fill, spacing):
+        """Letter-spaced text; xy and spacing in device pixels, as the width
+        the caller measured to place it."""
         x, y = xy
         width = spaced_text_width(text, fnt, spacing)
         draw_spaced_text(self.draw, xy, text, fnt, fill, spacing)
@@ -280,19 +325,20 @@ class Labels:
         l, t, r, b = fnt.getbbox(text, anchor="ls")
         # a little air between the letters keeps thin ones (the "il" of
         # "Filter") apart at this size
-        width = int(math.ceil(spaced_text_width(text, fnt, ROTATED_SPACING)))
-        tile = Image.new("RGB", (width + 2, b - t + 2), bg)
-        draw_spaced_text(ImageDraw.Draw(tile), (1 - l, 1 - t), text, fnt, fill,
-                         ROTATED_SPACING)
+        spacing = px(ROTATED_SPACING)
+        width = int(math.ceil(spaced_text_width(text, fnt, spacing)))
+        tile = Image.new("RGB", (width + px(2), b - t + px(2)), bg)
+        draw_spaced_text(ImageDraw.Draw(tile), (px(1) - l, px(1) - t), text, fnt,
+                         fill, spacing)
         tile = tile.rotate(90, expand=True)
         ascent = -t
         # the baseline becomes the right side of the column; centre the
         # capitals (not the descender room) on the column
-        x = int(round(anchor_xy[0] - ascent / 2.0)) - 1
-        y = anchor_xy[1] - tile.height
+        x = int(round(px(anchor_xy[0]) - ascent / 2.0)) - px(1)
+        y = px(anchor_xy[1]) - tile.height
         self.img.paste(tile, (x, y))
-        self.boxes.append((text, (x + 1, y + 1, x + tile.width - 1,
-                                  y + tile.height - 1)))
+        self.boxes.append((text, (x + px(1), y + px(1), x + tile.width - px(1),
+                                  y + tile.height - px(1))))
 
 
 # ---------------------------------------------------------------------------
@@ -300,21 +346,21 @@ class Labels:
 # ---------------------------------------------------------------------------
 def knob_body(w, h, cx, cy, g):
     """The part of a knob that does not turn, as an RGBA layer."""
-    layer = Image.new("RGBA", (w * SS, h * SS), (0, 0, 0, 0))
+    layer = Image.new("RGBA", (sp(w), sp(h)), (0, 0, 0, 0))
     shadow = Image.new("RGBA", layer.size, KNOB_SHADOW + (255,))
     paste_disc(layer, cx, cy + 0.9, g["body_r"] + 0.8, shadow)
     # the gradient spans the body only, so it is lit from the body's top
-    top = int((cy - g["body_r"]) * SS)
-    span = int(2 * g["body_r"] * SS)
+    top = int(sp(cy - g["body_r"]))
+    span = int(sp(2 * g["body_r"]))
     ramp = vertical_gradient((layer.width, span), KNOB_TOP, KNOB_BOTTOM)
     body = Image.new("RGBA", layer.size, KNOB_BOTTOM + (255,))
     body.paste(ramp, (0, top))
     paste_disc(layer, cx, cy, g["body_r"], body)
-    cap_span = int(2 * g["cap_r"] * SS)
+    cap_span = int(sp(2 * g["cap_r"]))
     cap_ramp = vertical_gradient((layer.width, cap_span), KNOB_CAP_TOP,
                                  KNOB_CAP_BOTTOM)
     cap = Image.new("RGBA", layer.size, KNOB_CAP_BOTTOM + (255,))
-    cap.paste(cap_ramp, (0, int((cy - g["cap_r"]) * SS)))
+    cap.paste(cap_ramp, (0, int(sp(cy - g["cap_r"]))))
     paste_disc(layer, cx, cy, g["cap_r"], cap)
     return layer
 
@@ -323,7 +369,7 @@ def knob_frame(w, h, value, g, body):
     img = supersampled(w, h, PANEL)
     draw = ImageDraw.Draw(img)
     cx = cy = w / 2.0
-    arc_w = int(round(g["arc_w"] * SS))
+    arc_w = int(round(sp(g["arc_w"])))
     box = circle_box(cx, cy, g["arc_r"] + g["arc_w"] / 2.0)
     draw.arc(box, ARC_START_DEG, ARC_START_DEG + ARC_SPAN_DEG, fill=GROOVE,
              width=arc_w)
@@ -341,8 +387,8 @@ def knob_frame(w, h, value, g, body):
     p0 = (cx + r0 * math.cos(a), cy + r0 * math.sin(a))
     p1 = (cx + r1 * math.cos(a), cy + r1 * math.sin(a))
     pw = g["pointer_w"]
-    draw.line([(p0[0] * SS, p0[1] * SS), (p1[0] * SS, p1[1] * SS)],
-              fill=POINTER, width=int(round(pw * SS)))
+    draw.line([(sp(p0[0]), sp(p0[1])), (sp(p1[0]), sp(p1[1]))],
+              fill=POINTER, width=int(round(sp(pw))))
     for p in (p0, p1):
         draw.ellipse(circle_box(p[0], p[1], pw / 2.0), fill=POINTER)
     return shrink(img)
@@ -353,11 +399,11 @@ def knob_strip(shape, geometry):
     the picture height the editor expects."""
     w, fh, n = shape["w"], shape["frame_h"], shape["frames"]
     body = knob_body(w, fh, w / 2.0, w / 2.0, geometry)
-    strip = Image.new("RGB", (w, fh * n), PANEL)
+    strip = Image.new("RGB", (px(w), px(fh * n)), PANEL)
     for i in range(n):
-        strip.paste(knob_frame(w, fh, i / (n - 1.0), geometry, body), (0, i * fh))
-    out = Image.new("RGB", (w, shape["strip_h"]), PANEL)
-    out.paste(strip.crop((0, 0, w, min(fh * n, shape["strip_h"]))), (0, 0))
+        strip.paste(knob_frame(w, fh, i / (n - 1.0), geometry, body), (0, px(i * fh)))
+    out = Image.new("RGB", (px(w), px(shape["strip_h"])), PANEL)
+    out.paste(strip.crop((0, 0, px(w), px(min(fh * n, shape["strip_h"])))), (0, 0))
     return out
 
 
@@ -379,24 +425,24 @@ def selector_image(length, positions, chosen, horizontal=False):
     img = supersampled(w, length, PANEL)
     draw = ImageDraw.Draw(img)
     zone = length / float(positions)
-    draw.rounded_rectangle([3.0 * SS, 1.0 * SS, 7.0 * SS - 1, (length - 1.0) * SS - 1],
-                           radius=2 * SS, fill=GROOVE)
+    draw.rounded_rectangle([sp(3.0), sp(1.0), sp(7.0) - 1, sp(length - 1.0) - 1],
+                           radius=sp(2), fill=GROOVE)
     for k in range(positions):
         c = (k + 0.5) * zone
         for x0, x1 in ((0.0, 1.4), (8.6, 10.0)):
-            draw.rectangle([x0 * SS, (c - 0.5) * SS, x1 * SS - 1, (c + 0.5) * SS - 1],
+            draw.rectangle([sp(x0), sp(c - 0.5), sp(x1) - 1, sp(c + 0.5) - 1],
                            fill=SELECTOR_TICK)
     c = (chosen + 0.5) * zone
     half = min(3.5, zone / 2.0 - 0.6)
-    handle = vertical_gradient((int(9 * SS), int(2 * half * SS)), HANDLE_TOP,
+    handle = vertical_gradient((int(sp(9)), int(sp(2 * half))), HANDLE_TOP,
                                HANDLE_BOTTOM)
     mask = Image.new("L", handle.size, 0)
     ImageDraw.Draw(mask).rounded_rectangle([0, 0, handle.width - 1, handle.height - 1],
-                                           radius=int(1.5 * SS), fill=255)
+                                           radius=int(sp(1.5)), fill=255)
     shadow = Image.new("RGB", handle.size, KNOB_SHADOW)
-    img.paste(shadow, (int(0.5 * SS), int((c - half + 0.8) * SS)), mask)
-    img.paste(handle, (int(0.5 * SS), int((c - half) * SS)), mask)
-    draw.rectangle([1.5 * SS, (c - 0.75) * SS, 8.5 * SS - 1, (c + 0.75) * SS - 1],
+    img.paste(shadow, (int(sp(0.5)), int(sp(c - half + 0.8))), mask)
+    img.paste(handle, (int(sp(0.5)), int(sp(c - half))), mask)
+    draw.rectangle([sp(1.5), sp(c - 0.75), sp(8.5) - 1, sp(c + 0.75) - 1],
                    fill=ACCENT)
     out = shrink(img)
     if horizontal:
@@ -407,9 +453,10 @@ def selector_image(length, positions, chosen, horizontal=False):
 def selector_strip(shape, horizontal=False):
     n = shape["positions"]
     length = shape["w"] if horizontal else shape["image_h"]
-    strip = Image.new("RGB", (shape["w"], shape["image_h"] * n), PANEL)
+    strip = Image.new("RGB", (px(shape["w"]), px(shape["image_h"] * n)), PANEL)
     for k in range(n):
-        strip.paste(selector_image(length, n, k, horizontal), (0, k * shape["image_h"]))
+        strip.paste(selector_image(length, n, k, horizontal),
+                    (0, px(k * shape["image_h"])))
     return strip
 
 
@@ -432,55 +479,53 @@ def picture_135():
 def led(draw, box, on):
     """An LED in a dark bezel; box is in supersampled pixels."""
     l, t, r, b = box
-    draw.rounded_rectangle(box, radius=SS, fill=GROOVE)
-    inner = [l + SS, t + SS, r - SS, b - SS]
+    one = sp(1)
+    draw.rounded_rectangle(box, radius=one, fill=GROOVE)
+    inner = [l + one, t + one, r - one, b - one]
+    glint = [inner[0] + one, inner[1] + one // 2, inner[2] - one, inner[1] + 2 * one]
     if on:
-        draw.rounded_rectangle(inner, radius=SS, fill=ACCENT)
-        draw.rounded_rectangle([inner[0] + SS, inner[1] + SS // 2,
-                                inner[2] - SS, inner[1] + 2 * SS],
-                               radius=SS // 2, fill=LED_ON_HI)
+        draw.rounded_rectangle(inner, radius=one, fill=ACCENT)
+        draw.rounded_rectangle(glint, radius=one // 2, fill=LED_ON_HI)
     else:
-        draw.rounded_rectangle(inner, radius=SS, fill=LED_OFF)
-        draw.rounded_rectangle([inner[0] + SS, inner[1] + SS // 2,
-                                inner[2] - SS, inner[1] + 2 * SS],
-                               radius=SS // 2, fill=LED_OFF_HI)
+        draw.rounded_rectangle(inner, radius=one, fill=LED_OFF)
+        draw.rounded_rectangle(glint, radius=one // 2, fill=LED_OFF_HI)
 
 
 def picture_133():
     w, h = SMALL_TOGGLE["w"], SMALL_TOGGLE["image_h"]
-    strip = Image.new("RGB", (w, 2 * h), PANEL)
+    strip = Image.new("RGB", (px(w), px(2 * h)), PANEL)
     for state in (0, 1):
         img = supersampled(w, h, PANEL)
         draw = ImageDraw.Draw(img)
-        draw.rounded_rectangle([0, 0, w * SS - 1, h * SS - 1], radius=2 * SS,
+        draw.rounded_rectangle([0, 0, sp(w) - 1, sp(h) - 1], radius=sp(2),
                                fill=PANEL_EDGE_HI)
-        led(draw, [1 * SS, 1 * SS, (w - 1) * SS - 1, (h - 1) * SS - 1], state == 1)
-        strip.paste(shrink(img), (0, state * h))
+        led(draw, [sp(1), sp(1), sp(w - 1) - 1, sp(h - 1) - 1], state == 1)
+        strip.paste(shrink(img), (0, px(state * h)))
     return strip
 
 
 def picture_136():
     w, h = LARGE_TOGGLE["w"], LARGE_TOGGLE["image_h"]
-    strip = Image.new("RGB", (w, 2 * h), PANEL)
+    strip = Image.new("RGB", (px(w), px(2 * h)), PANEL)
     for state in (0, 1):
         img = supersampled(w, h, PANEL)
         draw = ImageDraw.Draw(img)
         mask = Image.new("L", img.size, 0)
-        ImageDraw.Draw(mask).rounded_rectangle([0, 0, w * SS - 1, h * SS - 1],
-                                               radius=3 * SS, fill=255)
+        ImageDraw.Draw(mask).rounded_rectangle([0, 0, sp(w) - 1, sp(h) - 1],
+                                               radius=sp(3), fill=255)
         img.paste(KNOB_SHADOW, (0, 0), mask)
         face = vertical_gradient(img.size, KNOB_TOP, KNOB_BOTTOM)
         mask = Image.new("L", img.size, 0)
-        ImageDraw.Draw(mask).rounded_rectangle([SS, SS, (w - 1) * SS - 1,
-                                                (h - 1.5) * SS - 1],
-                                               radius=3 * SS, fill=255)
+        ImageDraw.Draw(mask).rounded_rectangle([sp(1), sp(1), sp(w - 1) - 1,
+                                                sp(h - 1.5) - 1],
+                                               radius=sp(3), fill=255)
         img.paste(face, (0, 0), mask)
-        led(draw, [5 * SS, 6 * SS, 17 * SS - 1, 13 * SS - 1], state == 1)
+        led(draw, [sp(5), sp(6), sp(17) - 1, sp(13) - 1], state == 1)
         small = shrink(img)
         d = ImageDraw.Draw(small)
-        d.text((45, 13.5), "LEARN", font=FONT_LABEL,
+        d.text((px(45), px(13.5)), "LEARN", font=font(*FONT_LABEL),
                fill=ACCENT if state else LABEL, anchor="ms")
-        strip.paste(small, (0, state * h))
+        strip.paste(small, (0, px(state * h)))
     return strip
 
 
@@ -489,64 +534,76 @@ def picture_136():
 # ---------------------------------------------------------------------------
 def brushed(size, base, grain, seed):
     """Horizontal brushed-metal streaks: coarse noise stretched sideways,
-    plus a little fine grain."""
+    plus a little fine grain.  size is logical; the streaks keep their
+    logical length but are one device pixel thin at every density."""
     w, h = size
+    dw, dh = px(w), px(h)
     rnd = random.Random(seed)
     coarse_w = max(1, w // 24)
-    coarse = Image.new("L", (coarse_w, h))
-    coarse.putdata([128 + rnd.randint(-grain, grain) * 8 for _ in range(coarse_w * h)])
-    coarse = coarse.resize((w, h), Image.BICUBIC)
-    fine = [rnd.randint(-2, 2) for _ in range(w * h)]
-    px = []
+    coarse = Image.new("L", (coarse_w, dh))
+    coarse.putdata([128 + rnd.randint(-grain, grain) * 8 for _ in range(coarse_w * dh)])
+    coarse = coarse.resize((dw, dh), Image.BICUBIC)
+    fine = [rnd.randint(-2, 2) for _ in range(dw * dh)]
+    pixels = []
     for i, c in enumerate(coarse.getdata()):
         d = (c - 128) / 8.0 + fine[i]
-        px.append(tuple(max(0, min(250, int(round(v + d)))) for v in base))
-    img = Image.new("RGB", size)
-    img.putdata(px)
+        pixels.append(tuple(max(0, min(250, int(round(v + d)))) for v in base))
+    img = Image.new("RGB", (dw, dh))
+    img.putdata(pixels)
     return img
 
 
 def control_rect(c):
+    """Where the editor places control c, in logical pixels."""
     w, h = CONTROL_SIZES[c["kind"]]
     return (c["x"], c["y"], c["x"] + w, c["y"] + h)
+
+
+def device_rect(rect):
+    return tuple(px(v) for v in rect)
 
 
 def section_panel(img, rect):
     l, t, r, b = rect
     draw = ImageDraw.Draw(img)
-    draw.rectangle([l, t, r - 1, b - 1], fill=PANEL_EDGE_LO)
-    draw.line([(l, t), (r - 1, t)], fill=PANEL_EDGE_HI)
-    draw.line([(l, t), (l, b - 1)], fill=PANEL_EDGE_HI)
-    draw.rectangle([l + 1, t + 1, r - 2, b - 2], fill=PANEL)
+    draw.rectangle(pixel_box(l, t, r - 1, b - 1), fill=PANEL_EDGE_LO)
+    draw.rectangle(pixel_box(l, t, r - 1, t), fill=PANEL_EDGE_HI)
+    draw.rectangle(pixel_box(l, t, l, b - 1), fill=PANEL_EDGE_HI)
+    draw.rectangle(pixel_box(l + 1, t + 1, r - 2, b - 2), fill=PANEL)
 
 
 def section_title(labels, title, rect, placement):
     l, t, r, b = rect
     draw = labels.draw
+    title_font = font(*FONT_TITLE)
+    spacing = px(TITLE_SPACING)
     if placement == "tab":
-        draw.rectangle([l + 1, t + 1, l + TAB_W, b - 2], fill=TAB_FILL)
-        draw.line([(l + TAB_W + 1, t + 1), (l + TAB_W + 1, b - 2)], fill=ACCENT_SOFT)
-        width = spaced_text_width(title, FONT_TITLE, TITLE_SPACING)
-        tile_w = int(math.ceil(width)) + 2
-        tile = Image.new("RGB", (tile_w, TAB_W), TAB_FILL)
-        draw_spaced_text(ImageDraw.Draw(tile), (1, 11), title, FONT_TITLE, ACCENT,
-                         TITLE_SPACING)
+        draw.rectangle(pixel_box(l + 1, t + 1, l + TAB_W, b - 2), fill=TAB_FILL)
+        draw.rectangle(pixel_box(l + TAB_W + 1, t + 1, l + TAB_W + 1, b - 2),
+                       fill=ACCENT_SOFT)
+        width = spaced_text_width(title, title_font, spacing)
+        tile_w = int(math.ceil(width)) + px(2)
+        tile = Image.new("RGB", (tile_w, px(TAB_W)), TAB_FILL)
+        draw_spaced_text(ImageDraw.Draw(tile), (px(1), px(11)), title, title_font,
+                         ACCENT, spacing)
         tile = tile.rotate(90, expand=True)
-        x = l + 1
-        y = int(round((t + b) / 2.0 - tile.height / 2.0))
+        x = px(l + 1)
+        y = int(round(px((t + b) / 2.0) - tile.height / 2.0))
         labels.img.paste(tile, (x, y))
         labels.boxes.append((title, (x, y, x + tile.width, y + tile.height)))
     else:
-        base = t + TITLE_TOP_PAD + 9
-        width = spaced_text_width(title, FONT_TITLE, TITLE_SPACING)
-        if l + 6 + width + 12 < r - 6:
-            labels.spaced((l + 6, base), title, FONT_TITLE, ACCENT, TITLE_SPACING)
-            draw.line([(l + 6 + width + 5, base - 3), (r - 6, base - 3)], fill=DIVIDER)
+        base = px(t + TITLE_TOP_PAD + 9)
+        width = spaced_text_width(title, title_font, spacing)
+        if px(l + 6) + width + px(12) < px(r - 6):
+            labels.device_spaced((px(l + 6), base), title, title_font, ACCENT, spacing)
+            draw.rectangle([px(l + 6) + width + px(5), base - px(3),
+                            px(r - 6 + 1) - 1, base - px(3) + px(1) - 1], fill=DIVIDER)
         else:
             # no room for the rule: centre the title, letters closer together
-            width = spaced_text_width(title, FONT_TITLE, TITLE_SPACING_TIGHT)
-            labels.spaced(((l + r) / 2.0 - width / 2.0, base), title, FONT_TITLE,
-                          ACCENT, TITLE_SPACING_TIGHT)
+            spacing = px(TITLE_SPACING_TIGHT)
+            width = spaced_text_width(title, title_font, spacing)
+            labels.device_spaced((px((l + r) / 2.0) - width / 2.0, base), title,
+                                 title_font, ACCENT, spacing)
 
 
 def control_labels(labels, c):
@@ -556,58 +613,64 @@ def control_labels(labels, c):
     kind = c["kind"]
     label = c.get("label")
     cx = (x + r) / 2.0
+    label_font = font(*FONT_LABEL)
+    position_font = font(*FONT_POSITION)
     if kind in ("knob", "big_knob") and label:
-        labels.centred_lines(cx, b + 2, label, FONT_LABEL, LABEL, 10)
+        labels.centred_lines(cx, b + 2, label, label_font, LABEL, 10)
     elif kind in ("sel4", "sel3"):
         n = len(c["positions"])
         zone = (b - y) / float(n)
         for k, name in enumerate(c["positions"]):
             mid = y + (k + 0.5) * zone
-            labels.text((r + 3, mid + 3.5), name, FONT_POSITION, LABEL_DIM, "ls")
+            labels.text((r + 3, mid + 3.5), name, position_font, LABEL_DIM, "ls")
         if c.get("label_at") == "below":
-            labels.text((x, b + 11), label, FONT_LABEL, LABEL, "ls")
+            labels.text((x, b + 11), label, label_font, LABEL, "ls")
         elif label:
-            labels.text((x, y - 4), label, FONT_LABEL, LABEL, "ls")
+            labels.text((x, y - 4), label, label_font, LABEL, "ls")
     elif kind == "sel5h":
         zone = (r - x) / float(len(c["positions"]))
         for k, name in enumerate(c["positions"]):
-            labels.rotated((int(x + (k + 0.5) * zone), y - 3), name, FONT_POSITION,
+            labels.rotated((int(x + (k + 0.5) * zone), y - 3), name, position_font,
                            LABEL_DIM, PANEL)
-        labels.centred_lines(cx, b + 3, label, FONT_LABEL, LABEL, 10)
+        labels.centred_lines(cx, b + 3, label, label_font, LABEL, 10)
     elif kind == "toggle":
         if c.get("label_at") == "above_right":
-            labels.text((r, y - 3), label, FONT_LABEL, LABEL, "rs")
+            labels.text((r, y - 3), label, label_font, LABEL, "rs")
         else:
-            labels.centred_lines(cx, y - 10, label, FONT_LABEL, LABEL, 10)
+            labels.centred_lines(cx, y - 10, label, label_font, LABEL, 10)
 
 
 def name_plate(img):
     l, t, r, b = ABOUT_AREA
     draw = ImageDraw.Draw(img)
-    draw.rounded_rectangle([l - 1, t - 1, r, b], radius=5, fill=PANEL_EDGE_LO)
-    plate = vertical_gradient((r - l, b - t), PLATE_TOP, PLATE_BOTTOM)
+    draw.rounded_rectangle(pixel_box(l - 1, t - 1, r, b), radius=px(5),
+                           fill=PANEL_EDGE_LO)
+    plate = vertical_gradient((px(r - l), px(b - t)), PLATE_TOP, PLATE_BOTTOM)
     mask = Image.new("L", plate.size, 0)
     ImageDraw.Draw(mask).rounded_rectangle([0, 0, plate.width - 1, plate.height - 1],
-                                           radius=5, fill=255)
-    img.paste(plate, (l, t), mask)
-    draw.line([(l + 5, t), (r - 6, t)], fill=PLATE_HIGHLIGHT)
+                                           radius=px(5), fill=255)
+    img.paste(plate, (px(l), px(t)), mask)
+    draw.rectangle(pixel_box(l + 5, t, r - 6, t), fill=PLATE_HIGHLIGHT)
     logo = font("LiberationSans-BoldItalic", 36)
     cx = (l + r) // 2
-    draw.text((cx + 1, t + 42), PRODUCT, font=logo, fill=ENGRAVE_SHADOW, anchor="ms")
-    draw.text((cx, t + 41), PRODUCT, font=logo, fill=ACCENT, anchor="ms")
+    draw.text((px(cx + 1), px(t + 42)), PRODUCT, font=logo, fill=ENGRAVE_SHADOW,
+              anchor="ms")
+    draw.text((px(cx), px(t + 41)), PRODUCT, font=logo, fill=ACCENT, anchor="ms")
     vendor = font("LiberationSans-Bold", 10)
-    width = spaced_text_width(VENDOR.upper(), vendor, 3)
-    draw_spaced_text(draw, (cx - width / 2.0, t + 58), VENDOR.upper(), vendor,
-                     LABEL, 3)
+    spacing = px(3)
+    width = spaced_text_width(VENDOR.upper(), vendor, spacing)
+    draw_spaced_text(draw, (px(cx) - width / 2.0, px(t + 58)), VENDOR.upper(), vendor,
+                     LABEL, spacing)
     for sx in (l + 8, r - 9):
         for sy in (t + 8, b - 9):
             screw(draw, sx, sy)
 
 
 def screw(draw, x, y):
-    draw.ellipse([x - 3, y - 3, x + 3, y + 3], fill=SCREW_HOLE)
-    draw.ellipse([x - 2, y - 2, x + 2, y + 2], fill=SCREW_HEAD)
-    draw.line([(x - 2, y + 1), (x + 1, y - 2)], fill=SCREW_SLOT)
+    draw.ellipse(pixel_box(x - 3, y - 3, x + 3, y + 3), fill=SCREW_HOLE)
+    draw.ellipse(pixel_box(x - 2, y - 2, x + 2, y + 2), fill=SCREW_HEAD)
+    draw.line([(px(x - 2), px(y + 1) + px(1) - 1), (px(x + 1) + px(1) - 1, px(y - 2))],
+              fill=SCREW_SLOT, width=px(1))
 
 
 def picture_128():
@@ -622,11 +685,14 @@ def picture_128():
     # the tagline sits in the brushed band above the name plate
     draw = labels.draw
     l, t, r, b = ABOUT_AREA
-    width = spaced_text_width(TAGLINE, FONT_TAGLINE, 1.0)
-    x0 = (l + r) / 2.0 - width / 2.0
-    draw_spaced_text(draw, (x0 + 1, TAGLINE_BASE + 1), TAGLINE, FONT_TAGLINE,
-                     ENGRAVE_SHADOW, 1.0)
-    draw_spaced_text(draw, (x0, TAGLINE_BASE), TAGLINE, FONT_TAGLINE, LABEL_DIM, 1.0)
+    tagline_font = font(*FONT_TAGLINE)
+    spacing = px(1.0)
+    width = spaced_text_width(TAGLINE, tagline_font, spacing)
+    x0 = px((l + r) / 2.0) - width / 2.0
+    draw_spaced_text(draw, (x0 + px(1), px(TAGLINE_BASE + 1)), TAGLINE, tagline_font,
+                     ENGRAVE_SHADOW, spacing)
+    draw_spaced_text(draw, (x0, px(TAGLINE_BASE)), TAGLINE, tagline_font, LABEL_DIM,
+                     spacing)
     name_plate(img)
     midi = next(rect for title, rect, _ in SECTIONS if title == MIDI_SECTION)
     learn = next(c for c in CONTROLS if c["index"] == 45)
@@ -635,7 +701,7 @@ def picture_128():
                               "then move a MIDI controller",
                               "to assign it."]):
         labels.text(((midi[0] + midi[2]) / 2.0, lb + 16 + 11 * i), line,
-                    FONT_CAPTION, LABEL_DIM, "ms")
+                    font(*FONT_CAPTION), LABEL_DIM, "ms")
     check_layout(img, labels.boxes)
     return img
 
@@ -646,12 +712,16 @@ def overlaps(a, b):
 
 def check_layout(img, text_boxes):
     """Stops the run when text would be covered by a control, when two texts
-    collide, or when a control would not sit on plain panel colour."""
-    rects = [(c["index"], control_rect(c)) for c in CONTROLS]
+    collide, or when a control would not sit on plain panel colour.  Works
+    in device pixels: the edges and the ring around a control are px(1)
+    wide."""
+    one = px(1)
+    rects = [(c["index"], device_rect(control_rect(c))) for c in CONTROLS]
+    sections = [device_rect(rect) for _, rect, _ in SECTIONS]
     problems = []
     for text, box in text_boxes:
-        if not any(l < box[0] and t < box[1] and box[2] <= r - 1 and box[3] <= b - 1
-                   for _, (l, t, r, b), _ in SECTIONS):
+        if not any(l + one <= box[0] and t + one <= box[1] and box[2] <= r - one
+                   and box[3] <= b - one for l, t, r, b in sections):
             problems.append("text %r %s runs out of its section" % (text, box))
     for text, box in text_boxes:
         for index, rect in rects:
@@ -661,13 +731,13 @@ def check_layout(img, text_boxes):
         for tb, b in text_boxes[i + 1:]:
             if overlaps(a, b):
                 problems.append("texts %r %s and %r %s collide" % (ta, a, tb, b))
-    px = img.load()
+    pixels = img.load()
     for index, (l, t, r, b) in rects:
-        for yy in range(t - 1, b + 1):
-            for xx in range(l - 1, r + 1):
-                if px[xx, yy] != PANEL:
+        for yy in range(t - one, b + one):
+            for xx in range(l - one, r + one):
+                if pixels[xx, yy] != PANEL:
                     problems.append("control %d: background at (%d, %d) is %s, not "
-                                    "the panel colour" % (index, xx, yy, px[xx, yy]))
+                                    "the panel colour" % (index, xx, yy, pixels[xx, yy]))
                     break
             else:
                 continue
@@ -688,25 +758,28 @@ def picture_137():
     for i in range((right - left) * 8 + 1):
         t = i / float((right - left) * 8)
         prev, out = out, math.sin(t * 5.5 * 2 * math.pi + 1.3 * t * (out + prev) / 2)
-        pts.append(((left + i / 8.0) * SS, (wave_y - amp * out) * SS))
-    big = vertical_gradient((w * SS, h * SS), ABOUT_TOP, ABOUT_BOTTOM)
-    ImageDraw.Draw(big).line(pts, fill=ACCENT_SOFT, width=2 * SS)
+        pts.append((sp(left + i / 8.0), sp(wave_y - amp * out)))
+    big = vertical_gradient((sp(w), sp(h)), ABOUT_TOP, ABOUT_BOTTOM)
+    ImageDraw.Draw(big).line(pts, fill=ACCENT_SOFT, width=sp(2))
     img = shrink(big)
     draw = ImageDraw.Draw(img)
-    draw.rectangle([0, 0, w - 1, h - 1], outline=ACCENT_SOFT)
-    draw.rectangle([1, 1, w - 2, h - 2], outline=GROOVE)
+    draw.rectangle(pixel_box(0, 0, w - 1, h - 1), outline=ACCENT_SOFT, width=px(1))
+    draw.rectangle(pixel_box(1, 1, w - 2, h - 2), outline=GROOVE, width=px(1))
     logo = font("LiberationSans-BoldItalic", 52)
-    draw.text((w // 2 + 2, 74), PRODUCT, font=logo, fill=ENGRAVE_SHADOW, anchor="ms")
-    draw.text((w // 2, 72), PRODUCT, font=logo, fill=ACCENT, anchor="ms")
+    draw.text((px(w // 2 + 2), px(74)), PRODUCT, font=logo, fill=ENGRAVE_SHADOW,
+              anchor="ms")
+    draw.text((px(w // 2), px(72)), PRODUCT, font=logo, fill=ACCENT, anchor="ms")
     vendor = font("LiberationSans-Bold", 13)
-    width = spaced_text_width(VENDOR.upper(), vendor, 4)
-    draw_spaced_text(draw, (w / 2.0 - width / 2.0, 96), VENDOR.upper(), vendor,
-                     LABEL, 4)
+    spacing = px(4)
+    width = spaced_text_width(VENDOR.upper(), vendor, spacing)
+    draw_spaced_text(draw, (px(w / 2.0) - width / 2.0, px(96)), VENDOR.upper(), vendor,
+                     LABEL, spacing)
     heading = font("LiberationSans-Bold", 12)
-    draw.text((w // 2, 168), "Monophonic virtual-analog synthesizer", font=heading,
-              fill=LABEL, anchor="ms")
-    draw.text((w // 2, 184), "VST 2 instrument  \u00b7  version 1",
-              font=FONT_CAPTION, fill=LABEL_DIM, anchor="ms")
+    caption = font(*FONT_CAPTION)
+    draw.text((px(w // 2), px(168)), "Monophonic virtual-analog synthesizer",
+              font=heading, fill=LABEL, anchor="ms")
+    draw.text((px(w // 2), px(184)), "VST 2 instrument  \u00b7  version 1",
+              font=caption, fill=LABEL_DIM, anchor="ms")
     body = font("LiberationSans-Regular", 11)
     lines = [
         "Two oscillators with FM and pulse-width modulation, noise,",
@@ -715,10 +788,10 @@ def picture_137():
         "portamento, and a sound setting for each of 16 MIDI channels.",
     ]
     for i, line in enumerate(lines):
-        draw.text((w // 2, 200 + 13 * i), line, font=body, fill=LABEL_DIM,
+        draw.text((px(w // 2), px(200 + 13 * i)), line, font=body, fill=LABEL_DIM,
                   anchor="ms")
-    draw.line([(w // 2 - 60, h - 19), (w // 2 + 60, h - 19)], fill=DIVIDER)
-    draw.text((w // 2, h - 7), "click to close", font=FONT_CAPTION,
+    draw.rectangle(pixel_box(w // 2 - 60, h - 19, w // 2 + 60, h - 19), fill=DIVIDER)
+    draw.text((px(w // 2), px(h - 7)), "click to close", font=caption,
               fill=LABEL_DIM, anchor="ms")
     return img
 
@@ -785,7 +858,7 @@ def paste_controls(background, pictures):
     selectors on their first position, toggles off."""
     img = background.copy()
     for c in CONTROLS:
-        x, y, r, b = control_rect(c)
+        x, y, r, b = device_rect(control_rect(c))
         w, h = r - x, b - y
         kind = c["kind"]
         src = {"knob": 129, "big_knob": 130, "sel4": 131, "sel3": 132,
@@ -795,32 +868,58 @@ def paste_controls(background, pictures):
     return img
 
 
-def main(argv):
-    preview_dir = None
-    if len(argv) == 3 and argv[1] == "--preview":
-        preview_dir = argv[2]
-    elif len(argv) != 1:
-        raise SystemExit(__doc__)
+def draw_set(scale):
+    """The ten pictures at `scale` device pixels per logical pixel, checked
+    for size and for the transparent colour."""
+    global SCALE
+    SCALE = scale
     pictures = {}
-    for number, draw_picture, size in PICTURES:
+    for number, draw_picture, (w, h) in PICTURES:
         img = draw_picture()
-        if img.size != size:
-            raise SystemExit("picture %d is %s, expected %s" % (number, img.size, size))
+        if img.size != (px(w), px(h)):
+            raise SystemExit("picture %d at %dx is %s, expected %s"
+                             % (number, scale, img.size, (px(w), px(h))))
         if WHITE in (c for _, c in img.getcolors(img.width * img.height)):
-            raise SystemExit("picture %d contains the transparent colour" % number)
-        path = os.path.join(HERE, "%d.bmp" % number)
-        write_bmp(path, img)
-        check_bmp(path, size)
+            raise SystemExit("picture %d at %dx contains the transparent colour"
+                             % (number, scale))
         pictures[number] = img
-    if preview_dir:
-        os.makedirs(preview_dir, exist_ok=True)
+    return pictures
+
+
+def density_dir(base, scale):
+    return base if scale == 1 else os.path.join(base, "%dx" % scale)
+
+
+def main(argv):
+    args = argv[1:]
+    scales, preview_dir = DENSITIES, None
+    while args:
+        if len(args) >= 2 and args[0] == "--scale" and args[1].isdigit() \
+                and int(args[1]) in DENSITIES:
+            scales = (int(args[1]),)
+        elif len(args) >= 2 and args[0] == "--preview":
+            preview_dir = args[1]
+        else:
+            raise SystemExit(__doc__)
+        args = args[2:]
+    for scale in scales:
+        pictures = draw_set(scale)
+        out_dir = density_dir(HERE, scale)
+        os.makedirs(out_dir, exist_ok=True)
         for number, img in pictures.items():
-            img.save(os.path.join(preview_dir, "%d.png" % number))
-        editor = paste_controls(pictures[128], pictures)
-        editor.save(os.path.join(preview_dir, "editor.png"))
-        opened = editor.copy()
-        opened.paste(pictures[137], (136, 40))
-        opened.save(os.path.join(preview_dir, "editor_about.png"))
+            path = os.path.join(out_dir, "%d.bmp" % number)
+            write_bmp(path, img)
+            check_bmp(path, img.size)
+        if preview_dir:
+            out_dir = density_dir(preview_dir, scale)
+            os.makedirs(out_dir, exist_ok=True)
+            for number, img in pictures.items():
+                img.save(os.path.join(out_dir, "%d.png" % number))
+            editor = paste_controls(pictures[128], pictures)
+            editor.save(os.path.join(out_dir, "editor.png"))
+            opened = editor.copy()
+            opened.paste(pictures[137], (px(136), px(40)))
+            opened.save(os.path.join(out_dir, "editor_about.png"))
 
 
 if __name__ == "__main__":
