@@ -2,7 +2,7 @@
 # Builds what the instrument's users get (the Linux VST 2 and CLAP modules, the
 # renderer, the 64-bit and 32-bit Windows DLLs and the 64-bit Windows CLAP module) and the packages holding them, renders the
 # demo tune to tarvolin-demo.wav and photographs the editor into
-# tarvolin-editor.png. The test programs are the test command's business.
+# tarvolin-editor.png, and at twice the size into tarvolin-editor-2x.png. The test programs are the test command's business.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +19,8 @@ scripts/package.sh
 
 build/native/tools/tarvolin-render/tarvolin-render --output tarvolin-demo.wav \
     --editor-png tarvolin-editor.png "$@"
+build/native/tools/tarvolin-render/tarvolin-render --editor-png tarvolin-editor-2x.png \
+    --editor-scale 2
 
 cat <<TXT
 

@@ -19,13 +19,15 @@ cmake --workflow --preset tsan
 cmake --workflow --preset fuzz
 # The Windows GUI tests open real windows, and compare them with the scene the
 # native build drew; Wine needs a display for them. Debian's wine64 loader runs
-# the 64-bit programs; its wine script starts wine32 for the 32-bit ones.
-xvfb-run -a cmake --workflow --preset win64
+# the 64-bit programs; its wine script starts wine32 for the 32-bit ones. The
+# screen holds the editor at twice its size.
+screen=(-s "-screen 0 1920x1200x24")
+xvfb-run -a "${screen[@]}" cmake --workflow --preset win64
 loaders=(/usr/lib/wine/wine64)
 builds=(win64)
 # A kernel built without 32-bit support cannot start wine32 at all.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    xvfb-run -a cmake --workflow --preset win32
+    xvfb-run -a "${screen[@]}" cmake --workflow --preset win32
     loaders+=(wine)
     builds+=(win32)
 else

@@ -2,6 +2,8 @@
 
 #include "clap/ClapPlugin.h"
 #include "clap/Extensions.h"
+#include "editor/EditorScale.h"
+#include "gui/DisplayScale.h"
 #include "gui/Frame.h"
 #include "gui/platform/Window.h"
 
@@ -35,9 +37,21 @@ ClapEditor::~ClapEditor() {
     }
 }
 
+int ClapEditor::scale() const {
+    return editorScale(hostScale);
+}
+
+bool ClapEditor::setHostScale(double factor) {
+    if (editor.getFrame() != nullptr || !(factor > 0.0)) {
+        return false;
+    }
+    hostScale = scaleForFactor(factor);
+    return scale() == hostScale;
+}
+
 bool ClapEditor::open(void* parent) {
     forgetDescriptor();
-    if (!editor.open(parent, *this)) {
+    if (!editor.open(parent, *this, scale())) {
         return false;
     }
     lastTrackingIdle = platform::milliseconds();

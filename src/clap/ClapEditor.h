@@ -24,7 +24,11 @@ public:
     ClapEditor(const ClapEditor&) = delete;
     ClapEditor& operator=(const ClapEditor&) = delete;
 
-    Rect size() const { return editor.size(); }
+    // In device pixels, at the scale the editor opens at.
+    Rect size() const { return toDevice(editor.size(), scale()); }
+    // The host's word on the screen's density, before the editor is shown:
+    // false once it is, or when the user's own choice of scale overrides it.
+    bool setHostScale(double factor);
     // Builds the editor in the host's window (an X11 window id or an HWND).
     bool open(void* parent);
     bool setVisible(bool visible);
@@ -40,12 +44,15 @@ public:
 
 private:
     void forgetDescriptor();
+    int scale() const;
 
     ClapPlugin& plugin;
     SynthEditor editor;
     clap_id idleTimer = CLAP_INVALID_ID;
     int watchedDescriptor = -1;
     std::uint32_t lastTrackingIdle = 0;
+    // What set_scale chose; a host that never calls it gets the pictures as drawn.
+    int hostScale = 1;
 };
 
 } // namespace tarvolin::clap

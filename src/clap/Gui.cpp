@@ -73,8 +73,10 @@ const clap_plugin_gui_t kGuiExtension = {
             p->editor().reset();
         }
     },
-    // One scale only: the pictures are drawn for it.
-    [](const clap_plugin_t*, double) { return false; },
+    [](const clap_plugin_t* plugin, double scale) {
+        ClapEditor* editor = editorOf(plugin);
+        return editor != nullptr && editor->setHostScale(scale);
+    },
     [](const clap_plugin_t* plugin, std::uint32_t* width, std::uint32_t* height) {
         const ClapEditor* editor = editorOf(plugin);
         if (editor == nullptr || width == nullptr || height == nullptr) {

@@ -92,6 +92,9 @@ inline constexpr std::array<ControlPlacement, 43> kControlLayout{{
     {45, ControlKind::LargeToggle, {584, 271}},
 }};
 
+// The background's width: the editor's, in logical pixels.
+inline constexpr int kEditorWidth = 676;
+
 // The about view: the name plate that opens it, its tag, and where the about
 // picture shows over the editor.
 inline constexpr Rect kAboutArea{259, 263, 509, 335};

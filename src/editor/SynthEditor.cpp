@@ -83,7 +83,7 @@ Control* SynthEditor::getControl(int index) const {
     return controls[static_cast<std::size_t>(index)];
 }
 
-bool SynthEditor::open(void* window, FrameEditor& host) {
+bool SynthEditor::open(void* window, FrameEditor& host, int scale) {
     if (frame != nullptr) {
         close();
     }
@@ -91,7 +91,7 @@ bool SynthEditor::open(void* window, FrameEditor& host) {
         return false;
     }
     try {
-        if (buildFrame(window, host)) {
+        if (buildFrame(window, host, scale)) {
             // A window that reads its own input paints its first picture in
             // the idle pass, so the host sees the editor drawn; where the
             // platform asks for paints, the pass does nothing before the first.
@@ -105,10 +105,10 @@ bool SynthEditor::open(void* window, FrameEditor& host) {
     return false;
 }
 
-bool SynthEditor::buildFrame(void* window, FrameEditor& host) {
+bool SynthEditor::buildFrame(void* window, FrameEditor& host, int scale) {
     loadPictures();
     Bitmap* background = picture(kBackgroundPicture);
-    frame = std::make_unique<Frame>(size(), window, &host);
+    frame = std::make_unique<Frame>(size(), window, &host, scale);
     if (frame->getPlatformWindow() == nullptr) {
         return false;
     }

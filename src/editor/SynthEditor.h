@@ -30,13 +30,14 @@ public:
     SynthEditor(const SynthEditor&) = delete;
     SynthEditor& operator=(const SynthEditor&) = delete;
 
+    // In logical pixels; a window at scale 2 is twice as wide and high.
     Rect size() const;
 
     // Builds the frame in the window with every control at the instrument's
-    // current value; host speaks to the platform's host for the frame. An
-    // open editor is closed first. False, leaving nothing open, without a
-    // window or when the frame cannot be made.
-    bool open(void* window, FrameEditor& host);
+    // current value, at scale 1 or 2; host speaks to the platform's host for
+    // the frame. An open editor is closed first. False, leaving nothing open,
+    // without a window or when the frame cannot be made.
+    bool open(void* window, FrameEditor& host, int scale = 1);
     // Destroys the frame, with its views and its child window.
     void close();
     // Re-reads every control but the learn switch from the current channel.
@@ -51,7 +52,7 @@ public:
     Control* getControl(int index) const;
 
 private:
-    bool buildFrame(void* window, FrameEditor& host);
+    bool buildFrame(void* window, FrameEditor& host, int scale);
     Control* makeControl(const ControlPlacement& placement);
     bool adopt(View* view);
     void loadPictures();

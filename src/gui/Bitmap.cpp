@@ -25,15 +25,30 @@ void Bitmap::forget() {
     }
 }
 
+const platform::Picture* Bitmap::pictureAt(int scale) const {
+    if (scale == 1) {
+        return picture.get();
+    }
+    if (!denseLoaded) {
+        denseLoaded = true;
+        densePicture = platform::loadPicture(platform::denseResourceNumber(resourceNumber));
+    }
+    return densePicture.get();
+}
+
 void Bitmap::draw(DrawContext& context, const Rect& rect, Point offset) const {
-    if (picture != nullptr && context.getSurface() != nullptr) {
-        context.getSurface()->copyPicture(*picture, rect, offset);
+    const platform::Picture* source = pictureAt(context.getScale());
+    if (source != nullptr && context.getSurface() != nullptr) {
+        context.getSurface()->copyPicture(*source, context.toDevice(rect),
+                                          context.toDevice(offset));
     }
 }
 
 void Bitmap::drawTransparent(DrawContext& context, const Rect& rect, Point offset) const {
-    if (picture != nullptr && context.getSurface() != nullptr) {
-        context.getSurface()->copyPictureTransparent(*picture, rect, offset);
+    const platform::Picture* source = pictureAt(context.getScale());
+    if (source != nullptr && context.getSurface() != nullptr) {
+        context.getSurface()->copyPictureTransparent(*source, context.toDevice(rect),
+                                                     context.toDevice(offset));
     }
 }
 

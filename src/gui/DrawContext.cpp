@@ -1,8 +1,12 @@
 #include "gui/DrawContext.h"
 
 #include "gui/FontTable.h"
+#include "gui/Frame.h"
 #include "gui/platform/Surface.h"
 #include "gui/platform/Window.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace tarvolin {
 
@@ -20,7 +24,8 @@ Rect fillBox(const Rect& rect) {
 } // namespace
 
 DrawContext::DrawContext(Frame* frame, platform::Surface* surface, platform::Window* window)
-    : surface(nullptr), window(window), frame(frame) {
+    : surface(nullptr), window(window), frame(frame),
+      scale(frame != nullptr ? frame->getScale() : 1) {
     attachSurface(surface);
 }
 
@@ -43,25 +48,32 @@ void DrawContext::attachSurface(platform::Surface* newSurface) {
 
 void DrawContext::applyPen() {
     if (surface != nullptr) {
-        surface->setPen({frameColour, lineWidth, lineStyle});
+        surface->setPen({frameColour, lineWidth * scale, lineStyle});
     }
+}
+
+std::vector<Point> DrawContext::toDevice(std::span<const Point> points) const {
+    std::vector<Point> device(points.size());
+    std::transform(points.begin(), points.end(), device.begin(),
+                   [this](Point point) { return toDevice(point); });
+    return device;
 }
 
 void DrawContext::moveTo(Point point) {
     if (surface != nullptr) {
-        surface->moveTo(point);
+        surface->moveTo(toDevice(point));
     }
 }
 
 void DrawContext::lineTo(Point point) {
     if (surface != nullptr) {
-        surface->lineTo(point);
+        surface->lineTo(toDevice(point));
     }
 }
 
 void DrawContext::polyline(std::span<const Point> points) {
     if (surface != nullptr) {
-        surface->polyline(points);
+        surface->polyline(toDevice(points));
     }
 }
 
@@ -80,37 +92,43 @@ void DrawContext::drawEllipse(const Rect& rect) {
 
 void DrawContext::drawArc(const Rect& rect, Point start, Point end) {
     if (surface != nullptr) {
-        surface->arc(outlineBox(rect), start, end);
+        surface->arc(toDevice(outlineBox(rect)), toDevice(start), toDevice(end));
     }
 }
 
 void DrawContext::drawPoint(Point point, Colour colour) {
-    if (surface != nullptr) {
-        surface->setPixel(point, colour);
+    if (surface == nullptr) {
+        return;
+    }
+    const Point corner = toDevice(point);
+    for (int v = 0; v < scale; ++v) {
+        for (int h = 0; h < scale; ++h) {
+            surface->setPixel({corner.h + h, corner.v + v}, colour);
+        }
     }
 }
 
 void DrawContext::fillRect(const Rect& rect) {
     if (surface != nullptr) {
-        surface->fillRect(fillBox(rect));
+        surface->fillRect(toDevice(fillBox(rect)));
     }
 }
 
 void DrawContext::fillEllipse(const Rect& rect) {
     if (surface != nullptr) {
-        surface->fillEllipse(fillBox(rect));
+        surface->fillEllipse(toDevice(fillBox(rect)));
     }
 }
 
 void DrawContext::fillArc(const Rect& rect, Point start, Point end) {
     if (surface != nullptr) {
-        surface->fillPie(fillBox(rect), start, end);
+        surface->fillPie(toDevice(fillBox(rect)), toDevice(start), toDevice(end));
     }
 }
 
 void DrawContext::fillPolygon(std::span<const Point> points) {
     if (surface != nullptr) {
-        surface->fillPolygon(points);
+        surface->fillPolygon(toDevice(points));
     }
 }
 
@@ -145,8 +163,9 @@ void DrawContext::setFontColour(Colour colour) {
 }
 
 void DrawContext::setFont(int index, int size) {
-    const FontRequest request = fontRequestFor(index, size);
+    FontRequest request = fontRequestFor(index, size);
     fontSize = request.pixelHeight;
+    request.pixelHeight *= scale;
     if (surface != nullptr) {
         surface->setFont(request);
     }
@@ -163,7 +182,7 @@ void DrawContext::drawString(std::string_view text, const Rect& rect, bool opaqu
     } else {
         textRect.left += 1;
     }
-    surface->drawText(text, textRect, horizontal, opaque);
+    surface->drawText(text, toDevice(textRect), horizontal, opaque);
 }
 
 int DrawContext::getMouseButtons() const {
@@ -171,7 +190,7 @@ int DrawContext::getMouseButtons() const {
 }
 
 Point DrawContext::getMouseLocation() const {
-    return window != nullptr ? window->mouseLocation() : Point{};
+    return window != nullptr ? tarvolin::toLogical(window->mouseLocation(), scale) : Point{};
 }
 
 } // namespace tarvolin

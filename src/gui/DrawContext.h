@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace tarvolin {
 
@@ -18,7 +19,8 @@ class Window;
 
 // One paint, click or idle pass worth of drawing state on a window's surface.
 // Lines and outlines use frameColour, fills and the opaque text cell fillColour.
-// Without a surface every drawing operation does nothing.
+// Without a surface every drawing operation does nothing. Everything is said
+// in the frame's logical coordinates and drawn at its scale.
 class DrawContext {
 public:
     DrawContext(Frame* frame, platform::Surface* surface, platform::Window* window);
@@ -55,6 +57,12 @@ public:
     int getMouseButtons() const;
     Point getMouseLocation() const;
 
+    // Device pixels to a logical one, each way, as the frame has it.
+    int getScale() const { return scale; }
+    Point toDevice(Point point) const { return tarvolin::toDevice(point, scale); }
+    Rect toDevice(const Rect& rect) const { return tarvolin::toDevice(rect, scale); }
+    std::vector<Point> toDevice(std::span<const Point> points) const;
+
     Frame* getFrame() const { return frame; }
     platform::Window* getWindow() const { return window; }
     platform::Surface* getSurface() const { return surface; }
@@ -75,6 +83,7 @@ private:
     platform::Surface* surface;
     platform::Window* window;
     Frame* frame;
+    int scale;
     int fontSize = 0;
     Colour fontColour = White;
     int lineWidth = 1;

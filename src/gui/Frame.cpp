@@ -16,8 +16,9 @@ constexpr int kViewGrowth = 10;
 
 } // namespace
 
-Frame::Frame(const Rect& size, void* parentWindow, FrameEditor* editor)
-    : View(size), editor(editor), parentWindow(parentWindow), windowOpen(true) {
+Frame::Frame(const Rect& size, void* parentWindow, FrameEditor* editor, int scale)
+    : View(size), editor(editor), parentWindow(parentWindow), windowOpen(true),
+      scale(scale == 2 ? 2 : 1) {
     createChildWindow();
 }
 
@@ -59,8 +60,8 @@ bool Frame::createChildWindow() {
         return false;
     }
     const char* className = WindowClass::acquire();
-    childWindow =
-        platform::createChildWindow(parentWindow, className, size.width(), size.height(), *this);
+    childWindow = platform::createChildWindow(parentWindow, className, size.width() * scale,
+                                              size.height() * scale, *this);
     if (childWindow == nullptr) {
         WindowClass::release();
         return false;
@@ -243,7 +244,8 @@ void Frame::paint(platform::Surface& surface) {
 
 void Frame::buttonDown(platform::Surface& surface, Point where) {
     DrawContext context(this, &surface, childWindow.get());
-    mouseDown(context, where);
+    Point logical = toLogical(where, scale);
+    mouseDown(context, logical);
 }
 
 void Frame::idleTimerElapsed() {

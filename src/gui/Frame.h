@@ -16,8 +16,9 @@ class Bitmap;
 // the topmost view under it, and runs the idle refresh pass.
 class Frame : public View, private platform::WindowClient {
 public:
-    // Embedded in the host's window, as the editor opens it.
-    Frame(const Rect& size, void* parentWindow, FrameEditor* editor);
+    // Embedded in the host's window, as the editor opens it, its window
+    // scale (1 or 2) device pixels to each of size's logical ones.
+    Frame(const Rect& size, void* parentWindow, FrameEditor* editor, int scale = 1);
     // In a window the host opens on request through the editor; call open to show it.
     Frame(const Rect& size, const char* title, FrameEditor* editor, int style);
     ~Frame() override;
@@ -66,6 +67,8 @@ public:
     void* getParentWindow() const { return parentWindow; }
     void* getChildWindow() const;
     platform::Window* getPlatformWindow() const { return childWindow.get(); }
+    // Device pixels to a logical one, each way.
+    int getScale() const { return scale; }
     bool isOpen() const { return windowOpen; }
     bool isFirstDrawPending() const { return firstDrawPending; }
 
@@ -89,6 +92,7 @@ private:
     View* focusView = nullptr;
     bool firstDrawPending = true;
     bool windowOpen = false;
+    int scale = 1;
     std::unique_ptr<platform::Window> childWindow;
     bool ownWindowMode = false;
     WindowRequest windowRequest;

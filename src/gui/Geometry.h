@@ -48,4 +48,20 @@ constexpr bool Point::isInside(const Rect& rect) const {
     return rect.left <= h && h <= rect.right && rect.top <= v && v <= rect.bottom;
 }
 
+// Views place themselves in logical coordinates; a screen of high density
+// shows each logical pixel as scale by scale device pixels.
+constexpr Point toDevice(Point point, int scale) {
+    return {point.h * scale, point.v * scale};
+}
+constexpr Rect toDevice(const Rect& rect, int scale) {
+    return {rect.left * scale, rect.top * scale, rect.right * scale, rect.bottom * scale};
+}
+// The logical pixel a device pixel belongs to, left of and above the window too.
+constexpr Point toLogical(Point point, int scale) {
+    const auto down = [scale](std::int32_t value) {
+        return value >= 0 ? value / scale : -((-value + scale - 1) / scale);
+    };
+    return {down(point.h), down(point.v)};
+}
+
 } // namespace tarvolin

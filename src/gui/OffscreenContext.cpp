@@ -19,7 +19,7 @@ OffscreenContext::OffscreenContext(Frame* frame, int width, int height, Colour b
       backgroundColour(backgroundColour) {
     platform::Window* window = windowOf(frame);
     if (window != nullptr && width > 0 && height > 0) {
-        picture = window->offscreen(width, height);
+        picture = window->offscreen(width * getScale(), height * getScale());
     }
     attachSurface(picture.get());
     setFillColour(backgroundColour);
@@ -39,7 +39,8 @@ OffscreenContext::~OffscreenContext() {
 
 void OffscreenContext::copyTo(DrawContext& destination, const Rect& rect, Point offset) const {
     if (picture != nullptr && destination.getSurface() != nullptr) {
-        destination.getSurface()->copySurface(*picture, rect, offset);
+        destination.getSurface()->copySurface(*picture, destination.toDevice(rect),
+                                              toDevice(offset));
     }
 }
 

@@ -141,8 +141,10 @@ void PopupChoice::acquireFocus() {
     for (int i = 0; i < entryCount; ++i) {
         lines[i] = {entries[i].get(), isSeparator(i), checks && i == selected};
     }
-    const Point position{origin.h + size.left,
-                         origin.v + ((getStyle() & kMenuAtTop) != 0 ? size.top : size.bottom)};
+    const Point corner =
+        toDevice(Point{size.left, (getStyle() & kMenuAtTop) != 0 ? size.top : size.bottom},
+                 frame->getScale());
+    const Point position{origin.h + corner.h, origin.v + corner.v};
 
     frame->setFocusView(this);
     menuOpen = true;

@@ -75,8 +75,11 @@ void TextField::acquireFocus() {
     frame->setFocusView(this);
     // One pixel wider and taller than the control, so that it covers its frame.
     const Rect area{size.left, size.top, size.right + 1, size.bottom + 1};
-    editField = window->createEditField(area, content.data(),
-                                        {editFont(getFont()), kEditMargin, kEditMargin}, *this);
+    const int scale = frame->getScale();
+    FontRequest font = editFont(getFont());
+    font.pixelHeight *= scale;
+    editField = window->createEditField(toDevice(area, scale), content.data(),
+                                        {font, kEditMargin * scale, kEditMargin * scale}, *this);
     if (editField == nullptr) {
         forgetFocus();
         return;

@@ -51,11 +51,11 @@ inline Rect rectOf(const ControlPlacement& placement) {
             placement.corner.v + look.imageHeight};
 }
 
-// The image the control of a parameter shows in the drawn editor, or -1.
-inline int imageOf(const platform::PixelBuffer& drawn, int index) {
+// The image the control of a parameter shows in the editor drawn at scale, or -1.
+inline int imageOf(const platform::PixelBuffer& drawn, int index, int scale = 1) {
     const ControlPlacement& placement = placementOf(index);
     const ControlLook look = lookOf(placement.kind);
-    return imageShown(drawn, rectOf(placement), look.picture, look.imageHeight, look.images);
+    return imageShown(drawn, rectOf(placement), look.picture, look.imageHeight, look.images, scale);
 }
 
 } // namespace tarvolin::testing

@@ -1,11 +1,11 @@
 // A frame in a window of its own asks the host for it through the editor,
 // in the host's window record.
 
-#include "shell/GuiEditorBase.h"
 #include "gui/Frame.h"
 #include "gui/platform/headless/HeadlessHost.h"
 #include "gui/platform/headless/HeadlessWindow.h"
 #include "shell/EffectBaseExt.h"
+#include "shell/GuiEditorBase.h"
 
 #include <gtest/gtest.h>
 

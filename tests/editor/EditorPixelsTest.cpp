@@ -34,14 +34,14 @@ const Shown kSecondSet[] = {
     {22, 0.5f, 1},       {27, kNaN, 0},    {40, 1.7f, 1},        {45, 1.0f, 1},
 };
 
-void expectBackgroundElsewhere(const platform::PixelBuffer& drawn) {
-    const platform::PixelBuffer& background = testing::committedPicture(128);
+void expectBackgroundElsewhere(const platform::PixelBuffer& drawn, int scale) {
+    const platform::PixelBuffer& background = testing::committedPicture(128, scale);
     int differing = 0;
     for (int v = 0; v < background.height(); ++v) {
         for (int h = 0; h < background.width(); ++h) {
             bool inControl = false;
             for (const ControlPlacement& placement : kControlLayout) {
-                const Rect rect = testing::rectOf(placement);
+                const Rect rect = toDevice(testing::rectOf(placement), scale);
                 inControl |= h >= rect.left && h < rect.right && v >= rect.top && v < rect.bottom;
             }
             differing += !inControl && drawn.at({h, v}) != background.at({h, v});
@@ -50,35 +50,44 @@ void expectBackgroundElsewhere(const platform::PixelBuffer& drawn) {
     EXPECT_EQ(differing, 0);
 }
 
-TEST(EditorPixels, DefaultsShowTheirImagesOnTheBackground) {
+// At scale 2 the host's window is on a screen of high density: the editor
+// shows the pictures drawn at twice the resolution, the same images of them.
+class EditorPixels : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override { session.window.setDisplayScale(GetParam()); }
     EditorSession session;
+};
+
+TEST_P(EditorPixels, DefaultsShowTheirImagesOnTheBackground) {
     ASSERT_EQ(session.open(), 1);
-    ASSERT_EQ(session.pixels().width(), 676);
-    ASSERT_EQ(session.pixels().height(), 345);
+    const int scale = GetParam();
+    ASSERT_EQ(session.pixels().width(), 676 * scale);
+    ASSERT_EQ(session.pixels().height(), 345 * scale);
     for (const ControlPlacement& placement : kControlLayout) {
         const float value = session.plugin.getParameter(placement.index);
         const int images = testing::lookOf(placement.kind).images;
         // The defaults are 0, 0.5 and 1, which no rounding can move.
-        EXPECT_EQ(imageOf(session.pixels(), placement.index),
+        EXPECT_EQ(imageOf(session.pixels(), placement.index, scale),
                   static_cast<int>(std::floor(value * static_cast<float>(images - 1))))
             << "parameter " << placement.index;
     }
-    expectBackgroundElsewhere(session.pixels());
+    expectBackgroundElsewhere(session.pixels(), scale);
 }
 
-TEST(EditorPixels, AnotherChannelsHostileValuesStayInsideTheirPictures) {
-    EditorSession session;
+TEST_P(EditorPixels, AnotherChannelsHostileValuesStayInsideTheirPictures) {
     session.plugin.setParameter(50, 7.0f / 15.0f);
     for (const Shown& shown : kSecondSet) {
         session.plugin.setParameter(shown.index, shown.value);
     }
     ASSERT_EQ(session.open(), 1);
     for (const Shown& shown : kSecondSet) {
-        EXPECT_EQ(imageOf(session.pixels(), shown.index), shown.image)
+        EXPECT_EQ(imageOf(session.pixels(), shown.index, GetParam()), shown.image)
             << "parameter " << shown.index << " at " << shown.value;
     }
-    expectBackgroundElsewhere(session.pixels());
+    expectBackgroundElsewhere(session.pixels(), GetParam());
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, EditorPixels, ::testing::Values(1, 2));
 
 } // namespace
 } // namespace tarvolin

@@ -29,7 +29,7 @@ void EditorSession::click(Point where, int buttons) {
     window.child()->press(where);
 }
 
-void dragIn(platform::HeadlessHost& window, Point where, std::initializer_list<Point> path) {
+void dragIn(platform::HeadlessHost& window, Point where, const std::vector<Point>& path) {
     std::vector<platform::MouseState> states{{where, ButtonLeft}};
     for (const Point point : path) {
         states.push_back({point, ButtonLeft});

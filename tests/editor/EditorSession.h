@@ -7,14 +7,13 @@
 #include "gui/platform/headless/HeadlessWindow.h"
 #include "pluginhost/PluginInstance.h"
 
-#include <initializer_list>
 #include <vector>
 
 namespace tarvolin::testing {
 
 // Presses at where in the window's child, moves through path with the left
 // button held, lets go.
-void dragIn(platform::HeadlessHost& window, Point where, std::initializer_list<Point> path);
+void dragIn(platform::HeadlessHost& window, Point where, const std::vector<Point>& path);
 
 // The module built with its editor on the headless back end, loaded once per
 // test program as a host loads a module.
@@ -35,7 +34,7 @@ public:
     void idle() const;
     // Presses the buttons at where and lets go.
     void click(Point where, int buttons = ButtonLeft);
-    void drag(Point where, std::initializer_list<Point> path) { dragIn(window, where, path); }
+    void drag(Point where, const std::vector<Point>& path) { dragIn(window, where, path); }
 
     const platform::PixelBuffer& pixels() const { return window.child()->pixels(); }
     std::vector<HostRequest> automations() const {

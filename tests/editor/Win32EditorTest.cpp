@@ -90,6 +90,46 @@ TEST_F(EditorInWindow, AClickTurnsAKnobAndTellsTheHostOnce) {
     EXPECT_EQ(automations[0].opt, plugin.getParameter(14));
 }
 
+// The user's word for a dense screen: the pictures drawn at twice the
+// resolution, exactly as the headless module draws them, and a click on the
+// last device pixel of a logical point acts as the point does at scale 1.
+TEST(EditorInDenseWindow, LooksLikeTheHeadlessEditorAtScale2AndClicksLandAsAtOne) {
+    ASSERT_EQ(_putenv("TARVOLIN_EDITOR_SCALE=2"), 0);
+    RecordingHost recorder;
+    const test::HostWindow window{kLeft, kTop, 1352, 690};
+    const host::PluginInstance plugin{testing::builtModule(), RecordingHost::callback()};
+    testing::applyReferenceState(plugin);
+    ERect* size = nullptr;
+    ASSERT_EQ(plugin.dispatch(effEditGetRect, 0, 0, &size), 1);
+    EXPECT_EQ(size->right - size->left, 1352);
+    EXPECT_EQ(size->bottom - size->top, 690);
+    ASSERT_EQ(plugin.dispatch(effEditOpen, 0, 0, window.handle()), 1);
+    test::paintAndDispatch(window.handle());
+    plugin.dispatch(effEditIdle);
+    const HWND child = FindWindowExA(window.handle(), nullptr, nullptr, "Window");
+    ASSERT_NE(child, nullptr);
+
+    const auto reference = test::readPpm(TARVOLIN_EDITOR_REFERENCE_2X);
+    ASSERT_TRUE(reference.has_value()) << TARVOLIN_EDITOR_REFERENCE_2X;
+    HDC dc = GetDC(child);
+    const test::ScenePixels drawn = test::pixelsOf(dc, 1352, 690);
+    ReleaseDC(child, dc);
+    ASSERT_EQ(drawn.rgb.size(), reference->rgb.size());
+    EXPECT_TRUE(drawn.rgb == reference->rgb);
+
+    recorder.clear();
+    ASSERT_NE(SetCursorPos(kLeft + 487 * 2 + 1, kTop + 187 * 2 + 1), 0);
+    sendButton(MOUSEEVENTF_LEFTDOWN);
+    sendButton(MOUSEEVENTF_LEFTUP);
+    for (int wait = 0; wait < 200 && recorder.requestsWith(audioMasterAutomate).empty(); ++wait) {
+        test::paintAndDispatch(window.handle());
+        Sleep(10);
+    }
+    EXPECT_NEAR(plugin.getParameter(14), 1.0f - 0.125f * 4.0f / 3.0f, 1e-6f);
+    plugin.dispatch(effEditClose);
+    ASSERT_EQ(_putenv("TARVOLIN_EDITOR_SCALE="), 0);
+}
+
 TEST_F(EditorInWindow, OpensOnlyInAWindowThatExists) {
     EXPECT_EQ(plugin.dispatch(effEditOpen, 0, 0, nullptr), 0);
     HWND gone = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, host.handle(), nullptr,

@@ -17,9 +17,10 @@ void* asPointer(::Window window) {
     return reinterpret_cast<void*>(static_cast<std::uintptr_t>(window));
 }
 
-X11EditorSession::X11EditorSession(const test::XvfbServer& server, Point corner)
+X11EditorSession::X11EditorSession(const test::XvfbServer& server, Point corner, int scale)
     : host(server), corner(corner),
-      parent(host.openWindow({corner.h, corner.v, corner.h + 676, corner.v + 345})) {}
+      parent(
+          host.openWindow({corner.h, corner.v, corner.h + 676 * scale, corner.v + 345 * scale})) {}
 
 VstIntPtr X11EditorSession::openIn(::Window window) const {
     return plugin.dispatch(effEditOpen, 0, 0, asPointer(window));

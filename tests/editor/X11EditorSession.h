@@ -16,8 +16,9 @@ namespace tarvolin::testing {
 // any headless session is gone: the recording host is the latest one made.
 class X11EditorSession {
 public:
+    // The host's window is the editor's size at scale.
     explicit X11EditorSession(const test::XvfbServer& server = test::XvfbServer::get(),
-                              Point corner = {300, 250});
+                              Point corner = {300, 250}, int scale = 1);
 
     RecordingHost recorder;
     test::X11TestDisplay host;

@@ -36,8 +36,9 @@ struct Headless {
     std::vector<std::pair<VstInt32, float>> automations;
 };
 
-Headless headlessAfter(const std::function<void(EditorSession&)>& steps) {
+Headless headlessAfter(const std::function<void(EditorSession&)>& steps, int scale = 1) {
     EditorSession session;
+    session.window.setDisplayScale(scale);
     testing::applyReferenceState(session.plugin);
     session.open();
     session.idle();
@@ -209,6 +210,35 @@ TEST(X11Editor, AClickShowsByTheNextIdleAtEveryHostRate) {
                   0)
             << interval << " ms";
     }
+}
+
+// A desktop at 192 dots per inch: the editor tells the host twice the size,
+// shows what the headless editor shows at scale 2, and a click on the last
+// device pixel right of the knob's centre turns it as the logical point does.
+TEST(X11Editor, OnADenseScreenItOpensAtTwiceTheSizeAndClicksLandAsAtOne) {
+    const Point click = fromCentre(17, 0);
+    const Point lastDevicePixel{click.h * 2 + 1, click.v * 2 + 1};
+    const Headless first = headlessAfter([](EditorSession&) {}, 2);
+    const Headless clicked = headlessAfter([&](EditorSession& s) { s.click(lastDevicePixel); }, 2);
+    ASSERT_EQ(first.picture.width(), 1352);
+
+    X11EditorSession session(test::XvfbServer::get(), {100, 100}, 2);
+    const test::ServerResources dense(session.host.display(), "Xft.dpi:\t192\n");
+    ERect* size = nullptr;
+    ASSERT_EQ(session.plugin.dispatch(effEditGetRect, 0, 0, &size), 1);
+    EXPECT_EQ(std::tie(size->right, size->bottom), std::make_tuple(1352, 690));
+    testing::applyReferenceState(session.plugin);
+    ASSERT_EQ(session.open(), 1);
+    const Rect whole{0, 0, 1352, 690};
+    EXPECT_EQ(test::pixelsDiffering(*session.picture(whole), first.picture), 0);
+
+    session.recorder.clear();
+    session.click(lastDevicePixel);
+    EXPECT_TRUE(session.idleUntil([&] { return !session.automations().empty(); }));
+    session.idle();
+    EXPECT_EQ(automationsOf(session), clicked.automations);
+    EXPECT_NEAR(session.plugin.getParameter(kCutoff), 1.0f - 0.125f * 4.0f / 3.0f, 1e-6f);
+    EXPECT_EQ(test::pixelsDiffering(*session.picture(whole), clicked.picture), 0);
 }
 
 } // namespace

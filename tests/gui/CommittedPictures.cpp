@@ -12,19 +12,20 @@
 
 namespace tarvolin::testing {
 
-const platform::PixelBuffer& committedPicture(int number) {
-    static std::map<int, platform::PixelBuffer> pictures;
-    if (auto found = pictures.find(number); found != pictures.end()) {
+const platform::PixelBuffer& committedPicture(int number, int scale) {
+    static std::map<std::pair<int, int>, platform::PixelBuffer> pictures;
+    if (auto found = pictures.find({number, scale}); found != pictures.end()) {
         return found->second;
     }
-    const std::string path = TARVOLIN_RESOURCE_DIR "/" + std::to_string(number) + ".bmp";
+    const std::string path = std::string(TARVOLIN_RESOURCE_DIR) + (scale == 2 ? "/2x/" : "/") +
+                             std::to_string(number) + ".bmp";
     std::ifstream file(path, std::ios::binary);
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
     std::optional<platform::PixelBuffer> pixels = platform::readBmp(bytes);
     if (!pixels) {
         throw std::runtime_error("cannot read " + path);
     }
-    return pictures.emplace(number, std::move(*pixels)).first->second;
+    return pictures.emplace(std::pair{number, scale}, std::move(*pixels)).first->second;
 }
 
 int pixelsDiffering(const platform::PixelBuffer& drawn, const Rect& rect,
@@ -40,16 +41,17 @@ int pixelsDiffering(const platform::PixelBuffer& drawn, const Rect& rect,
     return differing;
 }
 
-int imageShown(const platform::PixelBuffer& drawn, const Rect& rect, int picture, int imageHeight,
-               int images) {
-    const platform::PixelBuffer& strip = committedPicture(picture);
+int imageShown(const platform::PixelBuffer& drawn, const Rect& logicalRect, int picture,
+               int imageHeight, int images, int scale) {
+    const platform::PixelBuffer& strip = committedPicture(picture, scale);
+    const Rect rect = toDevice(logicalRect, scale);
     for (int image = 0; image < images; ++image) {
-        const int top = image * imageHeight;
+        const int top = image * imageHeight * scale;
         const int rows = std::min(rect.height(), strip.height() - top);
         const Rect inside{rect.left, rect.top, rect.right, rect.top + rows};
         const Rect beyond{rect.left, rect.top + rows, rect.right, rect.bottom};
         if (pixelsDiffering(drawn, inside, strip, {0, top}) == 0 &&
-            pixelsDiffering(drawn, beyond, committedPicture(128), beyond.topLeft()) == 0) {
+            pixelsDiffering(drawn, beyond, committedPicture(128, scale), beyond.topLeft()) == 0) {
             return image;
         }
     }

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include <X11/Xatom.h>
 #include <X11/extensions/XTest.h>
 
 namespace tarvolin::test {
@@ -169,6 +170,18 @@ int sharedMappings() {
         count += line.find("SYSV") != std::string::npos;
     }
     return count;
+}
+
+ServerResources::ServerResources(Display* display, const char* resources) : display(display) {
+    XChangeProperty(display, DefaultRootWindow(display), XA_RESOURCE_MANAGER, XA_STRING, 8,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(resources),
+                    static_cast<int>(std::char_traits<char>::length(resources)));
+    XSync(display, False);
+}
+
+ServerResources::~ServerResources() {
+    XDeleteProperty(display, DefaultRootWindow(display), XA_RESOURCE_MANAGER);
+    XSync(display, False);
 }
 
 } // namespace tarvolin::test

@@ -55,6 +55,20 @@ private:
     Display* connection;
 };
 
+// The server's resources (RESOURCE_MANAGER on the root), as a desktop
+// publishes them, for as long as the object lives. Connections made
+// meanwhile read them.
+class ServerResources {
+public:
+    ServerResources(Display* display, const char* resources);
+    ~ServerResources();
+    ServerResources(const ServerResources&) = delete;
+    ServerResources& operator=(const ServerResources&) = delete;
+
+private:
+    Display* display;
+};
+
 // Pixels of the image that differ from the expected picture, each colour
 // compared in as many bits as the image's visual keeps of it.
 int pixelsDiffering(const XImage& image, const platform::PixelBuffer& expected, Point from = {});

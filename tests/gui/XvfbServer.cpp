@@ -37,7 +37,7 @@ XvfbServer::XvfbServer(int depth, bool sharedMemory) {
     std::vector<std::string> arguments{
         TARVOLIN_XVFB, "-displayfd", std::to_string(ready[1]),
         "-nolisten",   "tcp",        "-terminate",
-        "-screen",     "0",          "1280x1024x" + std::to_string(depth)};
+        "-screen",     "0",          "1920x1200x" + std::to_string(depth)};
     if (!sharedMemory) {
         arguments.insert(arguments.end(), {"-extension", "MIT-SHM"});
     }

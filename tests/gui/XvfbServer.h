@@ -11,7 +11,7 @@ namespace tarvolin::test {
 // need no display of the machine's and never share one.
 class XvfbServer {
 public:
-    // A 1280 by 1024 screen of the depth, with or without MIT-SHM.
+    // A 1920 by 1200 screen of the depth, with or without MIT-SHM.
     static const XvfbServer& get(int depth = 24, bool sharedMemory = true);
     ~XvfbServer();
     XvfbServer(const XvfbServer&) = delete;

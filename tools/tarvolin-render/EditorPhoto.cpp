@@ -10,6 +10,7 @@
 #include "gui/platform/raster/PngWriter.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace tarvolin::render {
@@ -35,6 +36,10 @@ void photographEditor(const Options& options,
     const host::PluginModule module(name);
     if (!module.isLoaded()) {
         throw RenderError(module.error());
+    }
+    if (options.editorScale) {
+        // The module's one setting, which it reads when its editor opens.
+        setenv("TARVOLIN_EDITOR_SCALE", std::to_string(*options.editorScale).c_str(), 1);
     }
     // The window outlives the instance, whose editor lives in it.
     platform::HeadlessHost window;
@@ -69,7 +74,7 @@ void photographEditor(const Options& options,
         plugin.dispatch(effEditIdle);
     }
     if (options.openAbout) {
-        click(window, centreOf(kAboutArea));
+        click(window, toDevice(centreOf(kAboutArea), area.width() / kEditorWidth));
         plugin.dispatch(effEditIdle);
     }
     const std::string picture = options.editorPicture->string();

@@ -130,6 +130,8 @@ bool applyOption(Options& options, std::string_view name, const ValueSource& val
         options.editorModule = fileName(name, value());
     } else if (name == "--editor-click") {
         options.editorClicks.push_back(editorClick(value()));
+    } else if (name == "--editor-scale") {
+        options.editorScale = wholeNumber(name, value(), 1, 2);
     } else if (name == "--max-tail") {
         options.maxTailSeconds = realNumber(name, value(), 0.0, kLongestTailSeconds,
                                             "a number of seconds from 0 to 3600");
@@ -149,9 +151,9 @@ void addMidiFile(Options& options, std::string_view text) {
 
 void checkEditorOptions(Options& options) {
     if (!options.editorPicture) {
-        if (!options.editorClicks.empty() || options.openAbout) {
-            throw RenderError("--editor-click and --about act on the editor's picture; give "
-                              "--editor-png FILE too");
+        if (!options.editorClicks.empty() || options.openAbout || options.editorScale) {
+            throw RenderError("--editor-click, --editor-scale and --about act on the editor's "
+                              "picture; give --editor-png FILE too");
         }
         return;
     }
@@ -289,6 +291,9 @@ std::string usageText(const std::filesystem::path& defaultModule,
            "                          settings and the channel chosen with --channel\n"
            "      --editor-click X,Y  click the editor there before the picture (pixels from\n"
            "                          its top-left corner); may be repeated\n"
+           "      --editor-scale S    draw the editor at scale 1 (676 by 345) or 2, for\n"
+           "                          screens of high density (default: as the module\n"
+           "                          chooses, which TARVOLIN_EDITOR_SCALE may tell it)\n"
            "      --about             open the about picture before the picture is taken\n"
            "      --editor-module PATH  module whose editor opens in a headless window, for\n"
            "                          the picture (" +

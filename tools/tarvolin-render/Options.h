@@ -19,7 +19,8 @@ struct ParameterSetting {
     float value;
 };
 
-// A click on the editor, in its window's pixels from the top-left corner.
+// A click on the editor, in its window's pixels from the top-left corner
+// (at scale 2, twice the editor's logical coordinates).
 struct EditorClick {
     int x;
     int y;
@@ -50,6 +51,8 @@ struct Options {
     std::optional<std::filesystem::path> editorPicture;
     std::vector<EditorClick> editorClicks;
     bool openAbout = false;
+    // The editor's scale (1 or 2); none: whatever the module chooses.
+    std::optional<int> editorScale;
     // False when the editor's picture is all that was asked for.
     bool renderAudio = true;
 };

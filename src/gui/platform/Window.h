@@ -135,6 +135,10 @@ void unregisterWindowClass(const char* className);
 std::unique_ptr<Window> createChildWindow(void* parentWindow, const char* className, int width,
                                           int height, WindowClient& client);
 
+// The scale (1 or 2) the system asks of an editor in parentWindow, the
+// host's window; with null, of one on the screen at large.
+int displayScale(void* parentWindow);
+
 // Milliseconds from an arbitrary start, wrapping at 32 bits: the one clock of the process.
 std::uint32_t milliseconds();
 

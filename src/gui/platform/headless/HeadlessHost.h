@@ -69,6 +69,8 @@ public:
 
     // Plays a host window in which no child window can be made.
     void refuseChildWindows(bool refuse) { refusing = refuse; }
+    // Plays a host window on a screen of this density (1 or 2).
+    void setDisplayScale(int scale) { density = scale; }
 
     // The child window most recently made inside this host and still alive.
     HeadlessWindow* child() const { return currentChild; }
@@ -85,6 +87,7 @@ public:
     virtual int showMenu(const ShownMenu& menu);
     virtual HeadlessClock& clock() const { return HeadlessClock::process(); }
     virtual bool refusesChildWindows() const { return refusing; }
+    virtual int displayScale() const { return density; }
 
 private:
     friend class HeadlessEditField;
@@ -100,6 +103,7 @@ private:
     std::vector<ShownMenu> menus;
     int polls = 0;
     bool refusing = false;
+    int density = 1;
     HeadlessWindow* currentChild = nullptr;
     int children = 0;
     HeadlessEditField* currentField = nullptr;

@@ -52,6 +52,11 @@ void unregisterWindowClass(const char* className) {
     }
 }
 
+// Without a host window there is no screen to ask.
+int displayScale(void* parentWindow) {
+    return parentWindow != nullptr ? static_cast<HeadlessHost*>(parentWindow)->displayScale() : 1;
+}
+
 std::unique_ptr<Window> createChildWindow(void* parentWindow, const char* className, int width,
                                           int height, WindowClient& client) {
     if (parentWindow == nullptr || !headlessClassRegistered(className)) {
