@@ -359,13 +359,39 @@ TEST_F(RenderTool, TheEditorsPictureShowsTheSettingsTheClicksAndTheAboutView) {
     EXPECT_NE(noEditor.err.find("did not open its editor"), std::string::npos) << noEditor.err;
 }
 
+// At scale 2 the clicks are in the picture's doubled pixels, and the picture
+// is the one the README shows beside the other.
+TEST_F(RenderTool, AtScale2ThePictureIsTwiceTheSizeAndShowsTheSameState) {
+    const Outcome result = run({"--editor-png", path("editor.png"), "--editor-scale", "2",
+                                "--editor-click", "445,53", "--about"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto picture = readPng(dir / "editor.png");
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->width(), 1352);
+    EXPECT_EQ(picture->height(), 690);
+    EXPECT_EQ(tarvolin::testing::imageOf(*picture, 22, 2), 1);
+    EXPECT_EQ(tarvolin::testing::pixelsDiffering(*picture, {272, 80, 1072, 614},
+                                                 tarvolin::testing::committedPicture(137, 2),
+                                                 {0, 0}),
+              0);
+
+    ASSERT_EQ(run({"--editor-png", path("defaults.png"), "--editor-scale", "2"}).exitCode, 0);
+    const auto committed = readPng(TARVOLIN_README_PICTURE_2X);
+    ASSERT_TRUE(committed.has_value());
+    EXPECT_EQ(readPng(dir / "defaults.png"), committed);
+    const Outcome outside =
+        run({"--editor-png", path("e.png"), "--editor-scale", "2", "--editor-click", "1352,10"});
+    EXPECT_NE(outside.err.find("lies outside the 1352 by 690 editor"), std::string::npos);
+}
+
 TEST_F(RenderTool, HelpDescribesTheOptions) {
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.err, "");
-    for (const char* option : {"--output", "--module", "--block-size", "--float", "--program",
-                               "--load-chunk", "--save-chunk", "--set", "--channel", "--max-tail",
-                               "--editor-png", "--editor-click", "--about", "--editor-module"}) {
+    for (const char* option :
+         {"--output", "--module", "--block-size", "--float", "--program", "--load-chunk",
+          "--save-chunk", "--set", "--channel", "--max-tail", "--editor-png", "--editor-click",
+          "--editor-scale", "--about", "--editor-module"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
 }
