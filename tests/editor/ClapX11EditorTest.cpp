@@ -15,7 +15,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <limits>
 #include <thread>
 
 namespace tarvolin::testing {
@@ -24,6 +23,15 @@ namespace {
 constexpr int kCutoff = 14;
 constexpr Point kCutoffCorner{480, 197}; // ten pixels right of and below the knob's centre
 constexpr Point kCorner{300, 250};
+
+void flushReferenceState(ClapTestHost& host) {
+    ClapEvents reference;
+    reference.param(0, 50, kReferenceChannel / 15.0);
+    for (const ReferenceSetting& setting : kReferenceSettings) {
+        reference.param(0, static_cast<clap_id>(setting.index), setting.value);
+    }
+    host.flush(reference);
+}
 
 TEST(ClapX11Editor, ShowsTheHeadlessPictureAndAClickOnAKnobIsOneGestureToTheHost) {
     platform::PixelBuffer expectedFirst, expectedAfter;
@@ -49,12 +57,7 @@ TEST(ClapX11Editor, ShowsTheHeadlessPictureAndAClickOnAKnobIsOneGestureToTheHost
         display.openWindow({kCorner.h, kCorner.v, kCorner.h + 676, kCorner.v + 345});
     const ClapModule module;
     ClapTestHost host(module);
-    ClapEvents reference;
-    reference.param(0, 50, kReferenceChannel / 15.0);
-    for (const ReferenceSetting& setting : kReferenceSettings) {
-        reference.param(0, static_cast<clap_id>(setting.index), setting.value);
-    }
-    host.flush(reference);
+    flushReferenceState(host);
     host.sent.clear();
 
     const auto* gui = host.extension<clap_plugin_gui_t>(CLAP_EXT_GUI);
@@ -115,49 +118,36 @@ TEST(ClapX11Editor, ShowsTheHeadlessPictureAndAClickOnAKnobIsOneGestureToTheHost
 // The host's scale chooses the density, 1.5 and above the pictures drawn at
 // twice the resolution, until the editor is shown; the user's word beats it.
 TEST(ClapX11Editor, TheHostsScaleChoosesTheDensityBeforeTheEditorIsShown) {
-    platform::PixelBuffer expected;
-    {
-        EditorSession headless;
-        headless.window.setDisplayScale(2);
-        applyReferenceState(headless.plugin);
-        headless.open();
-        headless.idle();
-        expected = headless.pixels();
-    }
+    EditorSession headless;
+    headless.window.setDisplayScale(2);
+    applyReferenceState(headless.plugin);
+    headless.open();
+    headless.idle();
+
     const test::X11TestDisplay display(test::XvfbServer::get());
     const ::Window parent = display.openWindow({100, 100, 100 + 1352, 100 + 690});
     const ClapModule module;
     ClapTestHost host(module);
-    ClapEvents reference;
-    reference.param(0, 50, kReferenceChannel / 15.0);
-    for (const ReferenceSetting& setting : kReferenceSettings) {
-        reference.param(0, static_cast<clap_id>(setting.index), setting.value);
-    }
-    host.flush(reference);
+    flushReferenceState(host);
     const auto* gui = host.extension<clap_plugin_gui_t>(CLAP_EXT_GUI);
-    const auto size = [&] {
-        std::uint32_t width = 0, height = 0;
-        EXPECT_TRUE(gui->get_size(host.plugin, &width, &height));
-        return std::make_pair(width, height);
-    };
+    std::uint32_t width = 0, height = 0;
     ASSERT_TRUE(gui->create(host.plugin, CLAP_WINDOW_API_X11, false));
-    EXPECT_FALSE(gui->set_scale(host.plugin, std::numeric_limits<double>::quiet_NaN()));
     EXPECT_TRUE(gui->set_scale(host.plugin, 1.25));
-    EXPECT_EQ(size(), std::make_pair(676u, 345u));
+    EXPECT_TRUE(gui->get_size(host.plugin, &width, &height) && width == 676 && height == 345);
     setenv("TARVOLIN_EDITOR_SCALE", "1", 1);
     EXPECT_FALSE(gui->set_scale(host.plugin, 2.0));
-    EXPECT_EQ(size(), std::make_pair(676u, 345u));
     unsetenv("TARVOLIN_EDITOR_SCALE");
     EXPECT_TRUE(gui->set_scale(host.plugin, 1.5));
-    EXPECT_EQ(size(), std::make_pair(1352u, 690u));
-    EXPECT_FALSE(gui->set_size(host.plugin, 676, 345));
+    EXPECT_TRUE(gui->get_size(host.plugin, &width, &height) && width == 1352 && height == 690);
     clap_window_t window{CLAP_WINDOW_API_X11, {}};
     window.x11 = parent;
     ASSERT_TRUE(gui->set_parent(host.plugin, &window));
     EXPECT_FALSE(gui->set_scale(host.plugin, 1.0));
     const std::vector<::Window> children = display.childrenOf(parent);
     ASSERT_EQ(children.size(), 1u);
-    EXPECT_EQ(test::pixelsDiffering(*display.picture(children[0], {0, 0, 1352, 690}), expected), 0);
+    EXPECT_EQ(
+        test::pixelsDiffering(*display.picture(children[0], {0, 0, 1352, 690}), headless.pixels()),
+        0);
     gui->destroy(host.plugin);
 }
 

@@ -10,6 +10,7 @@
 #include "X11TestDisplay.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <optional>
 
 namespace tarvolin {
@@ -30,19 +31,20 @@ void setOrUnset(const char* name, const char* value) {
     }
 }
 
+constexpr Desktop kDesktops[] = {
+    {nullptr, nullptr, nullptr, 1},
+    {"Xft.dpi:\t144\n", nullptr, nullptr, 2},
+    {"Xft.antialias:\t1\nXft.dpi:\t192\n", nullptr, nullptr, 2},
+    {"Xft.dpi:\t143\n", "2", "2", 1},
+    {"Xft.dpi:\tlarge\n", "2", nullptr, 2},
+    {nullptr, "1", "1.5", 2},
+    {nullptr, nullptr, "1.25", 1},
+    {nullptr, "3", "x", 1},
+};
+
 TEST(X11DisplayScale, TheResourceDecidesAndTheEnvironmentOnlyWithoutIt) {
     const test::X11TestDisplay display(test::XvfbServer::get());
-    for (const Desktop desktop : {
-             Desktop{nullptr, nullptr, nullptr, 1},
-             Desktop{"Xft.dpi:\t144\n", nullptr, nullptr, 2},
-             Desktop{"Xft.antialias:\t1\nXft.dpi:\t192\n", nullptr, nullptr, 2},
-             Desktop{"Xft.dpi:\t143\n", "2", "2", 1},
-             Desktop{"Xft.dpi:\tlarge\n", "2", nullptr, 2},
-             Desktop{nullptr, "2", nullptr, 2},
-             Desktop{nullptr, "1", "1.5", 2},
-             Desktop{nullptr, nullptr, "1.25", 1},
-             Desktop{nullptr, "3", "x", 1},
-         }) {
+    for (const Desktop& desktop : kDesktops) {
         setOrUnset("GDK_SCALE", desktop.gdkScale);
         setOrUnset("QT_SCALE_FACTOR", desktop.qtScaleFactor);
         std::optional<test::ServerResources> published;
@@ -50,9 +52,7 @@ TEST(X11DisplayScale, TheResourceDecidesAndTheEnvironmentOnlyWithoutIt) {
             published.emplace(display.display(), desktop.resources);
         }
         EXPECT_EQ(platform::displayScale(nullptr), desktop.scale)
-            << (desktop.resources ? desktop.resources : "no resources") << " GDK_SCALE "
-            << (desktop.gdkScale ? desktop.gdkScale : "unset") << " QT_SCALE_FACTOR "
-            << (desktop.qtScaleFactor ? desktop.qtScaleFactor : "unset");
+            << "desktop " << &desktop - std::data(kDesktops);
     }
     unsetenv("GDK_SCALE");
     unsetenv("QT_SCALE_FACTOR");

@@ -379,9 +379,6 @@ TEST_F(RenderTool, AtScale2ThePictureIsTwiceTheSizeAndShowsTheSameState) {
     const auto committed = readPng(TARVOLIN_README_PICTURE_2X);
     ASSERT_TRUE(committed.has_value());
     EXPECT_EQ(readPng(dir / "defaults.png"), committed);
-    const Outcome outside =
-        run({"--editor-png", path("e.png"), "--editor-scale", "2", "--editor-click", "1352,10"});
-    EXPECT_NE(outside.err.find("lies outside the 1352 by 690 editor"), std::string::npos);
 }
 
 TEST_F(RenderTool, HelpDescribesTheOptions) {
