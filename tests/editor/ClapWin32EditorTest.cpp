@@ -11,23 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <numeric>
-
 namespace tarvolin::testing {
 namespace {
-
-int pixelsDifferingFromReference(HWND child) {
-    const auto reference = test::readPpm(TARVOLIN_EDITOR_REFERENCE);
-    HDC dc = GetDC(child);
-    const test::ScenePixels drawn = test::pixelsOf(dc, 676, 345);
-    ReleaseDC(child, dc);
-    if (!reference || reference->rgb.size() != drawn.rgb.size()) {
-        return -1;
-    }
-    return std::transform_reduce(drawn.rgb.begin(), drawn.rgb.end(), reference->rgb.begin(), 0,
-                                 std::plus<>(), std::not_equal_to<>());
-}
 
 TEST(ClapWin32Editor, ItsWindowsOwnTimerShowsWhatTheHostSets) {
     const test::HostWindow parent{40, 30, 676, 345};
@@ -56,11 +41,12 @@ TEST(ClapWin32Editor, ItsWindowsOwnTimerShowsWhatTheHostSets) {
     ClapEvents cutoff;
     cutoff.param(0, 14, 0.25);
     host.flush(cutoff);
-    for (int wait = 0; wait < 300 && pixelsDifferingFromReference(child) != 0; ++wait) {
+    for (int wait = 0;
+         wait < 300 && test::windowPixelsDiffering(child, TARVOLIN_EDITOR_REFERENCE) != 0; ++wait) {
         test::paintAndDispatch(parent.handle());
         Sleep(10);
     }
-    EXPECT_EQ(pixelsDifferingFromReference(child), 0);
+    EXPECT_EQ(test::windowPixelsDiffering(child, TARVOLIN_EDITOR_REFERENCE), 0);
     gui->destroy(host.plugin);
     EXPECT_EQ(FindWindowExA(parent.handle(), nullptr, nullptr, nullptr), nullptr);
 }

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <numeric>
+#include <optional>
+
 namespace tarvolin::test {
 
 namespace {
@@ -109,6 +113,18 @@ ScenePixels pixelsOf(HDC dc, int width, int height) {
         BitBlt(target.handle(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
     }
     return pixelsOf(copy.get());
+}
+
+int windowPixelsDiffering(HWND window, const char* ppmPath) {
+    const std::optional<ScenePixels> expected = readPpm(ppmPath);
+    if (!expected) {
+        return -1;
+    }
+    HDC dc = GetDC(window);
+    const ScenePixels drawn = pixelsOf(dc, expected->width, expected->height);
+    ReleaseDC(window, dc);
+    return std::transform_reduce(drawn.rgb.begin(), drawn.rgb.end(), expected->rgb.begin(), 0,
+                                 std::plus<>(), std::not_equal_to<>());
 }
 
 HBITMAP screenBitmapOf(const ScenePixels& pixels) {

@@ -34,6 +34,10 @@ void paintAndDispatch(HWND window);
 ScenePixels pixelsOf(HBITMAP bitmap);
 ScenePixels pixelsOf(HDC dc, int width, int height);
 
+// How many of the window's pixels differ from the picture in the PPM file,
+// over the picture's size; -1 when the file cannot be read.
+int windowPixelsDiffering(HWND window, const char* ppmPath);
+
 // A bitmap compatible with the screen, showing the pixels.
 HBITMAP screenBitmapOf(const ScenePixels& pixels);
 

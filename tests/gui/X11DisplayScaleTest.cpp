@@ -18,35 +18,27 @@ namespace {
 
 struct Desktop {
     const char* resources; // null: none published
-    const char* gdkScale;
+    const char* gdkScale;  // "": as good as unset
     const char* qtScaleFactor;
     int scale;
 };
 
-void setOrUnset(const char* name, const char* value) {
-    if (value != nullptr) {
-        setenv(name, value, 1);
-    } else {
-        unsetenv(name);
-    }
-}
-
 constexpr Desktop kDesktops[] = {
-    {nullptr, nullptr, nullptr, 1},
-    {"Xft.dpi:\t144\n", nullptr, nullptr, 2},
-    {"Xft.antialias:\t1\nXft.dpi:\t192\n", nullptr, nullptr, 2},
+    {nullptr, "", "", 1},
+    {"Xft.dpi:\t144\n", "", "", 2},
+    {"Xft.antialias:\t1\nXft.dpi:\t192\n", "", "", 2},
     {"Xft.dpi:\t143\n", "2", "2", 1},
-    {"Xft.dpi:\tlarge\n", "2", nullptr, 2},
+    {"Xft.dpi:\tlarge\n", "2", "", 2},
     {nullptr, "1", "1.5", 2},
-    {nullptr, nullptr, "1.25", 1},
+    {nullptr, "", "1.25", 1},
     {nullptr, "3", "x", 1},
 };
 
 TEST(X11DisplayScale, TheResourceDecidesAndTheEnvironmentOnlyWithoutIt) {
     const test::X11TestDisplay display(test::XvfbServer::get());
     for (const Desktop& desktop : kDesktops) {
-        setOrUnset("GDK_SCALE", desktop.gdkScale);
-        setOrUnset("QT_SCALE_FACTOR", desktop.qtScaleFactor);
+        setenv("GDK_SCALE", desktop.gdkScale, 1);
+        setenv("QT_SCALE_FACTOR", desktop.qtScaleFactor, 1);
         std::optional<test::ServerResources> published;
         if (desktop.resources != nullptr) {
             published.emplace(display.display(), desktop.resources);
