@@ -1,4 +1,5 @@
 #include "../editor/EditorControls.h"
+#include "../host/TonePitch.h"
 #include "SmfBuilder.h"
 #include "tarvolin-render/ChunkFile.h"
 #include "tarvolin-render/DemoTune.h"
@@ -206,20 +207,6 @@ TEST_F(RenderTool, NotesSoundFromTheirExactSampleWhateverTheBlockSize) {
     expectWellFormed(renders.front(), kSongLength);
 }
 
-// Hertz of a steady tone from its rising zero crossings.
-double toneFrequency(const std::vector<float>& samples, int sampleRate) {
-    double first = -1.0, last = 0.0;
-    int crossings = 0;
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        if (samples[i - 1] < 0.0f && samples[i] >= 0.0f) {
-            last = static_cast<double>(i - 1) + samples[i - 1] / (samples[i - 1] - samples[i]);
-            first = first < 0.0 ? last : first;
-            ++crossings;
-        }
-    }
-    return (crossings - 1) * sampleRate / (last - first);
-}
-
 TEST_F(RenderTool, OtherRatesKeepTimeAndPitch) {
     const auto middleOfTheNote = [](const Wav& wav) {
         const auto start = wav.left.begin() + wav.sampleRate * 21 / 20;
@@ -227,7 +214,8 @@ TEST_F(RenderTool, OtherRatesKeepTimeAndPitch) {
     };
     ASSERT_EQ(run({"--float", "-o", path("44k.wav"), song.string()}).exitCode, 0);
     const Wav reference = readWav(dir / "44k.wav");
-    const double pitch = toneFrequency(middleOfTheNote(reference), reference.sampleRate);
+    const double expected =
+        tarvolin::testing::pitch(middleOfTheNote(reference), reference.sampleRate);
     for (int rate : {8000, 96000}) {
         const std::string output = path("other.wav");
         const Outcome result =
@@ -236,7 +224,8 @@ TEST_F(RenderTool, OtherRatesKeepTimeAndPitch) {
         const Wav wav = readWav(output);
         EXPECT_EQ(wav.sampleRate, rate);
         EXPECT_EQ(firstSound(wav.left), rate); // the note starts at 1 s
-        const double cents = 1200.0 * std::log2(toneFrequency(middleOfTheNote(wav), rate) / pitch);
+        const double cents =
+            1200.0 * std::log2(tarvolin::testing::pitch(middleOfTheNote(wav), rate) / expected);
         EXPECT_NEAR(cents, 0.0, 1.0) << rate;
     }
     EXPECT_NE(run({"--rate", "7999"}).exitCode, 0);
