@@ -26,6 +26,18 @@ void sendButton(DWORD flags) {
     SendInput(1, &input, sizeof input);
 }
 
+// Clicks at a screen position; the click reaches the window through the
+// message queue, in its own time, and is waited for until the host hears it.
+void clickAndWait(Point screen, HWND window, const RecordingHost& recorder) {
+    ASSERT_NE(SetCursorPos(screen.h, screen.v), 0);
+    sendButton(MOUSEEVENTF_LEFTDOWN);
+    sendButton(MOUSEEVENTF_LEFTUP);
+    for (int wait = 0; wait < 200 && recorder.requestsWith(audioMasterAutomate).empty(); ++wait) {
+        test::paintAndDispatch(window);
+        Sleep(10);
+    }
+}
+
 class EditorInWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -58,14 +70,7 @@ TEST_F(EditorInWindow, AClickTurnsAKnobAndTellsTheHostOnce) {
     test::paintAndDispatch(host.handle());
     recorder.clear();
     // Right of the cutoff knob's centre (470, 187), on its horizontal line.
-    ASSERT_NE(SetCursorPos(kLeft + 487, kTop + 187), 0);
-    sendButton(MOUSEEVENTF_LEFTDOWN);
-    sendButton(MOUSEEVENTF_LEFTUP);
-    // The click reaches the window through the message queue, in its own time.
-    for (int wait = 0; wait < 200 && recorder.requestsWith(audioMasterAutomate).empty(); ++wait) {
-        test::paintAndDispatch(host.handle());
-        Sleep(10);
-    }
+    clickAndWait({kLeft + 487, kTop + 187}, host.handle(), recorder);
 
     EXPECT_NEAR(plugin.getParameter(14), 1.0f - 0.125f * 4.0f / 3.0f, 1e-6f);
     const auto automations = recorder.requestsWith(audioMasterAutomate);
@@ -94,13 +99,7 @@ TEST(EditorInDenseWindow, LooksLikeTheHeadlessEditorAtScale2AndClicksLandAsAtOne
     EXPECT_EQ(test::windowPixelsDiffering(child, TARVOLIN_EDITOR_REFERENCE_2X), 0);
 
     recorder.clear();
-    ASSERT_NE(SetCursorPos(kLeft + 487 * 2 + 1, kTop + 187 * 2 + 1), 0);
-    sendButton(MOUSEEVENTF_LEFTDOWN);
-    sendButton(MOUSEEVENTF_LEFTUP);
-    for (int wait = 0; wait < 200 && recorder.requestsWith(audioMasterAutomate).empty(); ++wait) {
-        test::paintAndDispatch(window.handle());
-        Sleep(10);
-    }
+    clickAndWait({kLeft + 487 * 2 + 1, kTop + 187 * 2 + 1}, window.handle(), recorder);
     EXPECT_NEAR(plugin.getParameter(14), 1.0f - 0.125f * 4.0f / 3.0f, 1e-6f);
     plugin.dispatch(effEditClose);
     ASSERT_EQ(_putenv("TARVOLIN_EDITOR_SCALE="), 0);
